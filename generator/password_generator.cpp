@@ -1,0 +1,42 @@
+#include "generator/password_generator.h"
+
+#include "generator/random_source.h"
+#include "text/number_text.h"
+
+#include <cmath>
+
+int32_t CharsetSelector(int32_t lower, int32_t upper, int32_t digits) {
+    const Text joined =
+        ConcatText(ConcatText(FormatInteger(lower), FormatInteger(upper)), FormatInteger(digits));
+    return RoundToInteger(ParseReal(joined));
+}
+
+Text CharacterPool(int32_t selector) {
+    switch (selector) {
+    case 100: return LOWER_SET;
+    case 101: return ConcatText(LOWER_SET, DIGIT_SET);
+    case 110: return ConcatText(LOWER_SET, UPPER_SET);
+    case 111: return ConcatText(ConcatText(LOWER_SET, UPPER_SET), DIGIT_SET);
+    case 11: return ConcatText(UPPER_SET, DIGIT_SET);
+    case 10: return UPPER_SET;
+    case 1: return DIGIT_SET;
+    default: return Text();
+    }
+}
+
+Text GeneratePassword(int32_t length, int32_t lower, int32_t upper, int32_t digits) {
+    const Text pool = CharacterPool(CharsetSelector(lower, upper, digits));
+    FixedText result;
+    if (pool.empty()) {
+        AssignFixed(result, "");
+        return Text(result);
+    }
+    for (int32_t i = 1; i <= length; ++i) {
+        const double r = NextUniform();
+        const int32_t n = TextLength(pool);
+        // Exact in double: r is a 32-bit integer times 2^-32 and n is at most 62.
+        const auto index = static_cast<int32_t>(std::floor(n * r + 1.0));
+        AppendFixed(result, MidText(pool, index, 1));
+    }
+    return Text(result);
+}

@@ -1,0 +1,51 @@
+// The one place of the core that asks the operating system for the time.
+#include "generator/random_source.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+namespace {
+
+int64_t Frequency() {
+    LARGE_INTEGER frequency;
+    return QueryPerformanceFrequency(&frequency) ? frequency.QuadPart : 0;
+}
+
+int64_t Counter() {
+    LARGE_INTEGER count;
+    QueryPerformanceCounter(&count);
+    return count.QuadPart;
+}
+
+uint32_t TickCount() {
+    return GetTickCount();
+}
+
+} // namespace
+
+#else
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int64_t Frequency() {
+    return Clock::period::den / Clock::period::num;
+}
+
+int64_t Counter() {
+    return Clock::now().time_since_epoch().count();
+}
+
+uint32_t TickCount() {
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch());
+    return static_cast<uint32_t>(elapsed.count());
+}
+
+} // namespace
+
+#endif
+
+const ClockSource systemClock = {Frequency, Counter, TickCount};

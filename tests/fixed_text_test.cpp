@@ -1,0 +1,123 @@
+#include "text/fixed_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Every byte behind the text is zero, and the text has at most 99 characters.
+void ExpectWellFormed(const FixedText& buffer) {
+    const std::size_t length = std::string_view(buffer).size();
+    ASSERT_LE(length, 99u);
+    for (std::size_t i = length; i < FIXED_TEXT_SIZE; ++i) {
+        ASSERT_EQ(buffer.bytes[i], '\0') << "byte " << i;
+    }
+}
+
+FixedText FilledWith(char c) {
+    FixedText buffer;
+    for (char& byte : buffer.bytes) {
+        byte = c;
+    }
+    return buffer;
+}
+
+TEST(FixedText, AssignKeepsTheFirst99CharactersAndZerosTheRest) {
+    FixedText buffer = FilledWith('#');
+    std::string source(150, 'a');
+    source[98] = 'y';
+    source[99] = 'z';
+    AssignFixed(buffer, source);
+    EXPECT_EQ(std::string_view(buffer), source.substr(0, 99));
+    ExpectWellFormed(buffer);
+
+    AssignFixed(buffer, "short");
+    EXPECT_EQ(std::string_view(buffer), "short");
+    ExpectWellFormed(buffer);
+}
+
+TEST(FixedText, AssigningTheEmptyTextZerosAllBytes) {
+    FixedText buffer = FilledWith('#');
+    AssignFixed(buffer, "");
+    for (char byte : buffer.bytes) {
+        EXPECT_EQ(byte, '\0');
+    }
+}
+
+TEST(FixedText, AppendStopsAt99AndLaterAppendsChangeNothing) {
+    FixedText buffer;
+    for (int i = 0; i < 123; ++i) {
+        AppendFixed(buffer, std::string(1, static_cast<char>('A' + i % 26)));
+        ExpectWellFormed(buffer);
+    }
+    const std::string_view text(buffer);
+    ASSERT_EQ(text.size(), 99u);
+    EXPECT_EQ(text.substr(0, 3), "ABC");
+    EXPECT_EQ(text[98], 'A' + 98 % 26);
+}
+
+TEST(FixedText, AppendCutsALongTextAtTheEndOfTheBuffer) {
+    FixedText buffer;
+    AssignFixed(buffer, std::string(95, 'x'));
+    AppendFixed(buffer, "123456789");
+    EXPECT_EQ(std::string_view(buffer), std::string(95, 'x') + "1234");
+    ExpectWellFormed(buffer);
+}
+
+TEST(FixedText, AppendingTheEmptyTextChangesNothing) {
+    FixedText buffer;
+    AssignFixed(buffer, "abc");
+    AppendFixed(buffer, "");
+    EXPECT_EQ(std::string_view(buffer), "abc");
+}
+
+TEST(FixedText, ABufferWithoutTerminatorReadsAs99CharactersAndAppendRepairsIt) {
+    FixedText buffer = FilledWith('q');
+    EXPECT_EQ(TextLength(buffer), 99);
+    AppendFixed(buffer, "z");
+    EXPECT_EQ(std::string_view(buffer), std::string(99, 'q'));
+    ExpectWellFormed(buffer);
+}
+
+TEST(FixedText, ABufferCountsOnlyTheBytesBeforeItsFirstZero) {
+    FixedText buffer;
+    AssignFixed(buffer, "abcdef");
+    buffer.bytes[3] = '\0';
+    EXPECT_EQ(TextLength(buffer), 3);
+    EXPECT_EQ(ConcatText(buffer, buffer), "abcabc");
+    EXPECT_EQ(MidText(buffer, 3, -1), "c");
+}
+
+TEST(TextOperations, MidTextTakesOneBasedRangesCutAtTheEnd) {
+    EXPECT_EQ(MidText("abc", 2, 1), "b");
+    EXPECT_EQ(MidText("abc", 1, 1), "a");
+    EXPECT_EQ(MidText("abc", 3, 1), "c");
+    EXPECT_EQ(MidText("abc", 0, 1), "");
+    EXPECT_EQ(MidText("abc", 4, 1), "");
+    EXPECT_EQ(MidText("abc", -5, 2), "");
+    EXPECT_EQ(MidText("abc", 3, 5), "c");
+    EXPECT_EQ(MidText("abc", 2, -1), "bc");
+    EXPECT_EQ(MidText("abc", 1, 0), "");
+    EXPECT_EQ(MidText("", 1, 1), "");
+    EXPECT_EQ(MidText("abc", 1, 2147483647), "abc");
+}
+
+TEST(TextOperations, ConcatAndLengthCountBytesIncludingWindows1252Letters) {
+    EXPECT_EQ(ConcatText("", ""), "");
+    EXPECT_EQ(ConcatText("0", "11"), "011");
+    EXPECT_EQ(TextLength("Gro\xDF"
+                         "e Buchstaben"),
+              16);
+    EXPECT_EQ(TextLength(""), 0);
+}
+
+TEST(TextOperations, CommandLineTextJoinsTheArgumentsAfterTheProgramName) {
+    const char* none[] = {"tessorin.exe"};
+    EXPECT_EQ(CommandLineText(1, none), "");
+    const char* some[] = {"tessorin.exe", "-x", "two words", ""};
+    EXPECT_EQ(CommandLineText(3, some), "-x two words");
+    EXPECT_EQ(CommandLineText(4, some), "-x two words ");
+}
+
+} // namespace

@@ -1,0 +1,210 @@
+#include "text/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr int32_t INVALID = std::numeric_limits<int32_t>::min();
+
+uint64_t Bits(double x) {
+    return std::bit_cast<uint64_t>(x);
+}
+
+TEST(FormatInteger, WritesPlainDecimalDigits) {
+    EXPECT_EQ(FormatInteger(0), "0");
+    EXPECT_EQ(FormatInteger(8), "8");
+    EXPECT_EQ(FormatInteger(99), "99");
+    EXPECT_EQ(FormatInteger(-5), "-5");
+    EXPECT_EQ(FormatInteger(2147483647), "2147483647");
+    EXPECT_EQ(FormatInteger(-2147483647 - 1), "-2147483648");
+}
+
+TEST(ParseInteger, ReadsDecimalTextAsStrtoulDoes) {
+    EXPECT_EQ(ParseInteger(""), 0);
+    EXPECT_EQ(ParseInteger("    "), 0);
+    EXPECT_EQ(ParseInteger("abc"), 0);
+    EXPECT_EQ(ParseInteger("   42"), 42);
+    EXPECT_EQ(ParseInteger("42abc"), 42);
+    EXPECT_EQ(ParseInteger("-7"), -7);
+    EXPECT_EQ(ParseInteger("+7"), 7);
+    EXPECT_EQ(ParseInteger("0x1A"), 0);
+    EXPECT_EQ(ParseInteger("1e2"), 1);
+    EXPECT_EQ(ParseInteger("2.5"), 2);
+    EXPECT_EQ(ParseInteger("\t10"), 10);
+    EXPECT_EQ(ParseInteger(" \n\v\f\r 10"), 10);
+    EXPECT_EQ(ParseInteger("+-1"), 0);
+    EXPECT_EQ(ParseInteger("- 1"), 0);
+    EXPECT_EQ(ParseInteger("123"), 123);
+}
+
+TEST(ParseInteger, WrapsLikeA32BitUnsignedLong) {
+    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseInteger("2147483648"), INVALID);
+    EXPECT_EQ(ParseInteger("4294967295"), -1);
+    EXPECT_EQ(ParseInteger("4294967296"), -1);
+    EXPECT_EQ(ParseInteger("99999999999999999999999"), -1);
+    EXPECT_EQ(ParseInteger("-4294967295"), 1);
+    EXPECT_EQ(ParseInteger("-2147483648"), INVALID);
+}
+
+TEST(ParseInteger, ReadsTheAmpersandRadixForms) {
+    EXPECT_EQ(ParseInteger("&HFF"), 255);
+    EXPECT_EQ(ParseInteger("&hff"), 255);
+    EXPECT_EQ(ParseInteger("&O17"), 15);
+    EXPECT_EQ(ParseInteger("&o17"), 15);
+    EXPECT_EQ(ParseInteger("&17"), 15);
+    EXPECT_EQ(ParseInteger("&B101"), 5);
+    EXPECT_EQ(ParseInteger("&b1012"), 5);
+    EXPECT_EQ(ParseInteger("&H"), 0);
+    EXPECT_EQ(ParseInteger("&9"), 0);
+    EXPECT_EQ(ParseInteger("&H-1"), 0);
+    EXPECT_EQ(ParseInteger("&HFFFFFFFF"), -1);
+    EXPECT_EQ(ParseInteger("&H123456789"), 0x23456789);
+    EXPECT_EQ(ParseInteger("  &HF"), 15);
+    EXPECT_EQ(ParseInteger("-&HF"), 0);
+    EXPECT_EQ(ParseInteger("\t&H10"), 0);
+    EXPECT_EQ(ParseInteger("&"), 0);
+}
+
+TEST(ParseReal, ReadsDecimalText) {
+    EXPECT_EQ(ParseReal("2.5"), 2.5);
+    EXPECT_EQ(ParseReal(".5"), 0.5);
+    EXPECT_EQ(ParseReal("5."), 5.0);
+    EXPECT_EQ(ParseReal("1e2"), 100.0);
+    EXPECT_EQ(ParseReal("1E+2"), 100.0);
+    EXPECT_EQ(ParseReal("1d2"), 100.0);
+    EXPECT_EQ(ParseReal("1D2"), 100.0);
+    EXPECT_EQ(ParseReal("1e"), 1.0);
+    EXPECT_EQ(ParseReal("1e+"), 1.0);
+    EXPECT_EQ(ParseReal("25e-1x"), 2.5);
+    EXPECT_EQ(ParseReal("011"), 11.0);
+    EXPECT_EQ(ParseReal("101"), 101.0);
+    EXPECT_EQ(ParseReal("  -3.25"), -3.25);
+    EXPECT_EQ(ParseReal("\t+7"), 7.0);
+    EXPECT_EQ(ParseReal("0.1"), 0.1);
+    EXPECT_EQ(ParseReal("123456789012345678901234567890"), 1.2345678901234568e29);
+}
+
+TEST(ParseReal, TextWithoutANumberIsZero) {
+    for (const char* text : {"", "   ", "abc", ".", "-", "+.e1", "e5", "&", "-x"}) {
+        EXPECT_EQ(Bits(ParseReal(text)), 0u) << text;
+    }
+    EXPECT_EQ(Bits(ParseReal("-0")), Bits(-0.0));
+}
+
+TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
+    EXPECT_EQ(ParseReal("0xd"), 14.0);
+    EXPECT_EQ(ParseReal("0x1p4"), 16.0);
+    EXPECT_EQ(ParseReal("0X.8"), 0.5);
+    EXPECT_EQ(ParseReal("0x1.8P-1"), 0.75);
+    EXPECT_EQ(ParseReal("0x"), 0.0);
+    EXPECT_EQ(ParseReal("0xg"), 0.0);
+    EXPECT_EQ(ParseReal("0x1p"), 1.0);
+    EXPECT_EQ(ParseReal("0x1fffffffffffff"), 9007199254740991.0);
+    EXPECT_EQ(ParseReal("0x20000000000001"), 9007199254740992.0); // tie to even, down
+    EXPECT_EQ(ParseReal("0x20000000000003"), 9007199254740996.0); // tie to even, up
+    EXPECT_EQ(ParseReal("0x200000000000010000000000000001"), 0x1.0000000000001p+117);
+    EXPECT_EQ(ParseReal("&H10"), 16.0);
+    EXPECT_EQ(ParseReal("&O777"), 511.0);
+    EXPECT_EQ(ParseReal("&B11"), 3.0);
+    EXPECT_EQ(ParseReal("&HFFFFFFFF"), 4294967295.0);
+    EXPECT_EQ(ParseReal("&HFFFFFFFFFFFFFFFF"), -1.0);
+    EXPECT_EQ(ParseReal("&H8000000000000000"), -9223372036854775808.0);
+    EXPECT_EQ(ParseReal("&H7FFFFFFFFFFFFFFF"), 9223372036854775808.0);
+    EXPECT_EQ(ParseReal("&H20000000000001"), 9007199254740992.0);
+}
+
+TEST(ParseReal, ReadsInfinityAndNotANumber) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ParseReal("inf"), inf);
+    EXPECT_EQ(ParseReal("INF"), inf);
+    EXPECT_EQ(ParseReal("-Infinity"), -inf);
+    EXPECT_EQ(ParseReal("1e400"), inf);
+    EXPECT_EQ(ParseReal("-1e99999999999999999999"), -inf);
+    EXPECT_TRUE(std::isnan(ParseReal("nan")));
+    EXPECT_TRUE(std::isnan(ParseReal("NaN(123)")));
+    EXPECT_TRUE(std::signbit(ParseReal("-nan")));
+    EXPECT_EQ(ParseReal("in"), 0.0);
+    EXPECT_EQ(ParseReal("na"), 0.0);
+}
+
+TEST(ParseReal, RoundsAtTheEdgesOfTheDoubleRange) {
+    EXPECT_EQ(ParseReal("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseReal("1.7976931348623158e308"), std::numeric_limits<double>::max());
+    // Half an ulp above the largest double is 1.79769313486231580793728971405303415...e308.
+    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530341e308"),
+              std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530342e308"),
+              std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseReal("2.2250738585072014e-308"), std::numeric_limits<double>::min());
+    EXPECT_EQ(ParseReal("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ParseReal("2.4703282292062328e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ParseReal("2.4703282292062327e-324"), 0.0);
+    EXPECT_EQ(ParseReal("1e-400"), 0.0);
+    EXPECT_EQ(Bits(ParseReal("-1e-400")), Bits(-0.0));
+    EXPECT_EQ(ParseReal("0x1p-1074"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ParseReal("0x1p-1075"), 0.0);
+    EXPECT_EQ(ParseReal("0x1.1p-1075"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(ParseReal("0x1p1024"), std::numeric_limits<double>::infinity());
+}
+
+TEST(ParseReal, DecidesTiesByDigitsFarBehindTheFirst800) {
+    // 2^53 + 1 is halfway between two doubles: exactly there it rounds to even, any nonzero
+    // digit behind it, however far, rounds up.
+    const std::string tie = "9007199254740993";
+    EXPECT_EQ(ParseReal(tie), 9007199254740992.0);
+    EXPECT_EQ(ParseReal(tie + "." + std::string(2000, '0')), 9007199254740992.0);
+    EXPECT_EQ(ParseReal(tie + "." + std::string(2000, '0') + "1"), 9007199254740994.0);
+    EXPECT_EQ(ParseReal(tie + std::string(1000, '0') + "1e-1001"), 9007199254740994.0);
+    EXPECT_EQ(ParseReal("0." + std::string(5000, '0') + "1e5000"), 0.1);
+}
+
+TEST(RoundToInteger, RoundsTiesToEven) {
+    EXPECT_EQ(RoundToInteger(1.5), 2);
+    EXPECT_EQ(RoundToInteger(2.5), 2);
+    EXPECT_EQ(RoundToInteger(3.5), 4);
+    EXPECT_EQ(RoundToInteger(-2.5), -2);
+    EXPECT_EQ(RoundToInteger(-3.5), -4);
+    EXPECT_EQ(RoundToInteger(99.5), 100);
+    EXPECT_EQ(RoundToInteger(2.4999999999999996), 2);
+    EXPECT_EQ(RoundToInteger(0.5000000000000001), 1);
+    EXPECT_EQ(RoundToInteger(-0.5), 0);
+    EXPECT_EQ(RoundToInteger(-0.0), 0);
+    EXPECT_EQ(RoundToInteger(2147483647.4), 2147483647);
+    EXPECT_EQ(RoundToInteger(-2147483648.5), INVALID);
+    EXPECT_EQ(RoundToInteger(-2147483647.5), INVALID);
+    EXPECT_EQ(RoundToInteger(-2147483646.5), -2147483646);
+}
+
+TEST(RoundToInteger, GivesTheLowestIntegerForWhatHasNoResult) {
+    EXPECT_EQ(RoundToInteger(std::numeric_limits<double>::quiet_NaN()), INVALID);
+    EXPECT_EQ(RoundToInteger(std::numeric_limits<double>::infinity()), INVALID);
+    EXPECT_EQ(RoundToInteger(-std::numeric_limits<double>::infinity()), INVALID);
+    EXPECT_EQ(RoundToInteger(2147483647.5), INVALID);
+    EXPECT_EQ(RoundToInteger(1e10), INVALID);
+    EXPECT_EQ(RoundToInteger(-1e300), INVALID);
+}
+
+TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {
+    const int saved = std::fegetround();
+    for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO, FE_TONEAREST}) {
+        ASSERT_EQ(std::fesetround(mode), 0);
+        EXPECT_EQ(RoundToInteger(2.5), 2) << mode;
+        EXPECT_EQ(RoundToInteger(2.6), 3) << mode;
+        EXPECT_EQ(RoundToInteger(-2.6), -3) << mode;
+        EXPECT_EQ(RoundToInteger(-1.5), -2) << mode;
+        EXPECT_EQ(RoundToInteger(0.4), 0) << mode;
+        EXPECT_EQ(ParseReal("0.1"), 0x1.999999999999ap-4) << mode;
+        EXPECT_EQ(ParseReal("-0.1"), -0x1.999999999999ap-4) << mode;
+    }
+    std::fesetround(saved);
+}
+
+} // namespace

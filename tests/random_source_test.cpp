@@ -1,0 +1,164 @@
+#include "generator/random_source.h"
+
+#include "standard_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// The tempered 32-bit output behind a draw; exact because a draw is a multiple of 2^-32.
+uint32_t NextOutput() {
+    return static_cast<uint32_t>(NextUniform() * 4294967296.0);
+}
+
+TEST(RandomSource, SeedingFillsTheStateWithItsOwnLinearRule) {
+    SeedRandom(0);
+    EXPECT_EQ(randomState.words[0], 0u);
+    EXPECT_EQ(randomState.words[1], 1013904223u);
+    EXPECT_EQ(randomState.words[2], 1196435762u);
+    EXPECT_EQ(randomState.words[3], 3519870697u);
+    EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
+    EXPECT_TRUE(randomState.seeded);
+}
+
+// Known answers: MT19937's generation and tempering after the seeding rule above.
+TEST(RandomSource, SeedZeroGivesItsKnownOutputs) {
+    SeedRandom(0);
+    EXPECT_EQ(NextUniform(), 1417766733 / 4294967296.0);
+    EXPECT_NEAR(NextUniform(), 0.3290384791325778, 1e-16);
+    EXPECT_EQ(NextOutput(), 2286996103u);
+    for (int draw = 4; draw <= 624; ++draw) {
+        NextUniform();
+    }
+    // The 625th to 627th outputs come from the second regeneration.
+    EXPECT_EQ(NextOutput(), 1968666426u);
+    EXPECT_EQ(NextOutput(), 378794928u);
+    EXPECT_EQ(NextOutput(), 1752324490u);
+}
+
+TEST(RandomSource, Seed12345GivesItsKnownOutputs) {
+    SeedRandom(12345);
+    EXPECT_EQ(NextOutput(), 214456958u);
+    EXPECT_EQ(NextOutput(), 1679725369u);
+    EXPECT_EQ(NextOutput(), 1766403005u);
+}
+
+TEST(RandomSource, OutputsMatchTheStandardMt19937FromTheSameWords) {
+    SeedRandom(987654321);
+    std::mt19937 engine = StandardEngineAfterSeeding();
+    for (int draw = 1; draw <= 5000; ++draw) {
+        ASSERT_EQ(NextOutput(), engine()) << "draw " << draw;
+    }
+}
+
+TEST(RandomSource, SeedsAreTruncatedTowardZeroWhateverTheRoundingMode) {
+    const int saved = std::fegetround();
+    for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        ASSERT_EQ(std::fesetround(mode), 0);
+        SeedRandom(12345.9);
+        EXPECT_EQ(randomState.words[0], 12345u) << mode;
+        SeedRandom(-1.9);
+        EXPECT_EQ(randomState.words[0], 0xFFFFFFFFu) << mode;
+    }
+    std::fesetround(saved);
+    SeedRandom(12345.9);
+    EXPECT_EQ(NextOutput(), 214456958u);
+}
+
+TEST(RandomSource, SeedsKeepTheirLow32BitsAndOutOfRangeSeedsActAsZero) {
+    SeedRandom(4294967296.0 + 5);
+    EXPECT_EQ(randomState.words[0], 5u);
+    SeedRandom(-4294967296.0 * 3);
+    EXPECT_EQ(randomState.words[0], 0u);
+    SeedRandom(9223372036854774784.0); // the largest double below 2^63
+    EXPECT_EQ(randomState.words[0], 0xFFFFFC00u);
+    for (double seed :
+         {9223372036854775808.0, -9223372036854775808.0, 1e300,
+          std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        randomState.words[0] = 7;
+        SeedRandom(seed);
+        EXPECT_EQ(randomState.words[0], 0u) << seed;
+        EXPECT_EQ(randomState.words[1], 1013904223u) << seed;
+    }
+}
+
+TEST(RandomSource, AnUnseededSourceSeedsItselfWithZero) {
+    randomState = RandomState{};
+    EXPECT_EQ(NextOutput(), 1417766733u);
+    EXPECT_TRUE(randomState.seeded);
+}
+
+TEST(RandomSource, DrawsStayBelowOneAndCoverItsEnds) {
+    // Every tempered output is reachable; check the extremes by the mapping itself.
+    EXPECT_EQ(0xFFFFFFFFu / 4294967296.0, 0.99999999976716935634613037109375);
+    SeedRandom(1);
+    for (int draw = 0; draw < 100000; ++draw) {
+        const double r = NextUniform();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ASSERT_EQ(r, static_cast<double>(static_cast<uint32_t>(r * 4294967296.0)) / 4294967296.0);
+    }
+}
+
+// A clock whose readings the test sets, counting how often each source is asked.
+struct FakeClock {
+    static inline int64_t frequency = 0;
+    static inline int64_t counter = 0;
+    static inline uint32_t ticks = 0;
+    static inline int frequencyQueries = 0;
+    static inline int counterReadings = 0;
+
+    static ClockSource Source() {
+        frequencyQueries = 0;
+        counterReadings = 0;
+        return {[] { return ++frequencyQueries, frequency; },
+                [] { return ++counterReadings, counter; }, [] { return ticks; }};
+    }
+};
+
+TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
+    FakeClock::frequency = 1000;
+    FakeClock::counter = 5000;
+    const ClockSource clock = FakeClock::Source();
+    TimerState timer;
+    EXPECT_EQ(ReadClockSeconds(timer, clock), 5.0);
+    EXPECT_EQ(timer.clock, 2);
+    EXPECT_EQ(timer.secondsPerCount, 0.001);
+    FakeClock::counter = 123456789;
+    FakeClock::frequency = 0;
+    EXPECT_DOUBLE_EQ(ReadClockSeconds(timer, clock), 123456.789);
+    EXPECT_EQ(FakeClock::frequencyQueries, 1);
+    EXPECT_EQ(FakeClock::counterReadings, 2);
+}
+
+TEST(TimerSeconds, FallsBackToTheTickCountForGoodWhenThereIsNoCounter) {
+    FakeClock::frequency = 0;
+    FakeClock::ticks = 90061500;
+    const ClockSource clock = FakeClock::Source();
+    TimerState timer;
+    EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
+    EXPECT_EQ(timer.clock, 1);
+    FakeClock::frequency = 1000;
+    FakeClock::ticks = 0xFFFFFFFFu;
+    EXPECT_DOUBLE_EQ(ReadClockSeconds(timer, clock), 4294967.295);
+    FakeClock::ticks = 0xFFFFFFFFu + 1001u; // the 32-bit count has wrapped
+    EXPECT_EQ(ReadClockSeconds(timer, clock), 1.0);
+    EXPECT_EQ(FakeClock::frequencyQueries, 1);
+    EXPECT_EQ(FakeClock::counterReadings, 0);
+}
+
+TEST(TimerSeconds, TheSystemClockMovesForward) {
+    const double first = ReadTimerSeconds();
+    double later = first;
+    for (int i = 0; i < 10000000 && later == first; ++i) {
+        later = ReadTimerSeconds();
+    }
+    EXPECT_GT(later, first);
+    EXPECT_EQ(timerState.clock, 2);
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include "text/fixed_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+FixedText::operator std::string_view() const noexcept {
+    return {bytes, ::strnlen(bytes, FIXED_TEXT_CAPACITY)};
+}
+
+namespace {
+
+// Writes src at position start of dst and zeros every byte behind it.
+void WriteFixed(FixedText& dst, std::size_t start, std::string_view src) {
+    std::size_t count = std::min<std::size_t>(src.size(), FIXED_TEXT_CAPACITY - start);
+    std::memcpy(dst.bytes + start, src.data(), count);
+    std::memset(dst.bytes + start + count, 0, FIXED_TEXT_SIZE - start - count);
+}
+
+} // namespace
+
+void AssignFixed(FixedText& dst, std::string_view src) {
+    WriteFixed(dst, 0, src);
+}
+
+void AppendFixed(FixedText& dst, std::string_view src) {
+    if (src.empty()) {
+        return;
+    }
+    WriteFixed(dst, std::string_view(dst).size(), src);
+}
+
+Text ConcatText(std::string_view a, std::string_view b) {
+    Text result;
+    result.reserve(a.size() + b.size());
+    result.append(a);
+    result.append(b);
+    return result;
+}
+
+int32_t TextLength(std::string_view s) {
+    return static_cast<int32_t>(s.size());
+}
+
+Text MidText(std::string_view s, int32_t start, int32_t count) {
+    const int64_t length = static_cast<int64_t>(s.size());
+    if (start < 1 || start > length || count == 0) {
+        return Text();
+    }
+    const std::size_t first = static_cast<std::size_t>(start - 1);
+    const std::size_t available = s.size() - first;
+    const std::size_t taken =
+        count < 0 ? available : std::min<std::size_t>(available, static_cast<std::size_t>(count));
+    return Text(s.substr(first, taken));
+}
+
+Text CommandLineText(int argumentCount, const char* const* arguments) {
+    Text line;
+    for (int i = 1; i < argumentCount; ++i) {
+        if (i > 1) {
+            line += ' ';
+        }
+        line += arguments[i];
+    }
+    return line;
+}
