@@ -8,12 +8,19 @@ set(TESSORIN_WINE_ENVIRONMENT
     "WINEPREFIX=${TESSORIN_WINEPREFIX}" "WINEARCH=win32" "WINEDEBUG=-all"
     "WINEDLLOVERRIDES=mscoree,mshtml=")
 
+set(TESSORIN_DISPLAY ":87" CACHE STRING "X display of the Xvfb that the window tests start")
+
 if(CMAKE_CROSSCOMPILING)
+    # A virtual display for the window tests, started first so that Wine's services know it.
+    add_test(NAME xvfb_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb start ${TESSORIN_DISPLAY})
+    add_test(NAME xvfb_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb stop ${TESSORIN_DISPLAY})
+    set_tests_properties(xvfb_start PROPERTIES FIXTURES_SETUP display)
+    set_tests_properties(xvfb_stop PROPERTIES FIXTURES_CLEANUP display)
     add_test(NAME wineserver_start
         COMMAND sh -c "exec </dev/null >/dev/null 2>&1; wineserver -p && wine cmd /c exit")
     add_test(NAME wineserver_stop COMMAND sh -c "wineserver -k || true")
-    set_tests_properties(wineserver_start PROPERTIES
-        FIXTURES_SETUP wine ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT}")
+    set_tests_properties(wineserver_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED display
+        ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT};DISPLAY=${TESSORIN_DISPLAY}")
     set_tests_properties(wineserver_stop PROPERTIES
         FIXTURES_CLEANUP wine ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT}")
 endif()
@@ -25,4 +32,11 @@ function(tessorin_add_test name target)
         set_tests_properties(${name} PROPERTIES
             FIXTURES_REQUIRED wine ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT}")
     endif()
+endfunction()
+
+# Adds a test of the window program: under Wine on the virtual display, one at a time.
+function(tessorin_add_window_test name target)
+    tessorin_add_test(${name} ${target} ${ARGN})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine;display"
+        ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT};DISPLAY=${TESSORIN_DISPLAY}" RUN_SERIAL TRUE)
 endfunction()

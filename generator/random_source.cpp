@@ -1,6 +1,8 @@
 #include "generator/random_source.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 RandomState randomState;
 TimerState timerState;
@@ -53,6 +55,16 @@ void SeedRandom(double seed) {
     }
     randomState.position = RANDOM_STATE_WORDS;
     randomState.seeded = true;
+}
+
+bool SeedRandomWords(const uint32_t (&words)[RANDOM_STATE_WORDS]) {
+    if (std::all_of(std::begin(words), std::end(words), [](uint32_t word) { return word == 0; })) {
+        return false;
+    }
+    std::copy(std::begin(words), std::end(words), randomState.words);
+    randomState.position = RANDOM_STATE_WORDS;
+    randomState.seeded = true;
+    return true;
 }
 
 double NextUniform() {

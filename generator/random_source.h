@@ -26,6 +26,11 @@ extern TimerState timerState;
 // 1013904223, so that the next draw regenerates it.
 void SeedRandom(double seed);
 
+// Takes words as the whole state, used up so that the next draw regenerates it, and marks the
+// source seeded. Refuses a state of zeros only, from which MT19937 yields nothing but zeros, and
+// then changes nothing.
+bool SeedRandomWords(const uint32_t (&words)[RANDOM_STATE_WORDS]);
+
 // The next draw: the next tempered 32-bit output times 2^-32, in [0, 1).
 double NextUniform();
 

@@ -92,6 +92,24 @@ TEST(RandomSource, AnUnseededSourceSeedsItselfWithZero) {
     EXPECT_TRUE(randomState.seeded);
 }
 
+TEST(RandomSource, AWholeStateIsTakenAsItIsAndAStateOfZerosIsRefused) {
+    uint32_t words[RANDOM_STATE_WORDS] = {};
+    SeedRandom(5);
+    EXPECT_FALSE(SeedRandomWords(words));
+    EXPECT_EQ(randomState.words[0], 5u);
+
+    words[RANDOM_STATE_WORDS - 1] = 1;
+    randomState = RandomState{};
+    randomState.position = 3;
+    ASSERT_TRUE(SeedRandomWords(words));
+    EXPECT_TRUE(randomState.seeded);
+    EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
+    std::mt19937 engine = StandardEngineAfterSeeding();
+    for (int draw = 0; draw < 1000; ++draw) {
+        ASSERT_EQ(NextOutput(), engine());
+    }
+}
+
 TEST(RandomSource, DrawsStayBelowOneAndCoverItsEnds) {
     // Every tempered output is reachable; check the extremes by the mapping itself.
     EXPECT_EQ(0xFFFFFFFFu / 4294967296.0, 0.99999999976716935634613037109375);
