@@ -1,0 +1,156 @@
+#include "program_driver.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr DWORD WAIT_STEP = 10;
+constexpr int WAIT_STEPS = 500;
+
+struct Search {
+    DWORD processId;
+    const char* className;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && std::string(className) == search->className &&
+        (search->title == nullptr || TextOf(window) == search->title) && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTopLevel(DWORD processId, const char* className, const char* title) {
+    for (int step = 0; step < WAIT_STEPS; ++step) {
+        Search search = {processId, className, title, nullptr};
+        EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(WAIT_STEP);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string TextOf(HWND window) {
+    std::vector<char> text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) +
+                           1);
+    const LRESULT length =
+        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    const std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return file.substr(0, file.find_last_of("\\/") + 1);
+}
+
+ProgramDriver::ProgramDriver(const std::string& folder, const std::string& arguments) {
+    Launch(folder, arguments);
+    AwaitWindow();
+}
+
+ProgramDriver::ProgramDriver(NoWait) {
+    Launch("", "");
+}
+
+void ProgramDriver::Launch(const std::string& folder, const std::string& arguments) {
+    std::string commandLine = ProgramFolder();
+    commandLine.insert(0, 1, '"');
+    commandLine += "tessorin.exe\"";
+    if (!arguments.empty()) {
+        commandLine += ' ';
+        commandLine += arguments;
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process_)) {
+        throw std::runtime_error("tessorin.exe could not be started");
+    }
+}
+
+void ProgramDriver::AwaitWindow() {
+    window_ = FindTopLevel(process_.dwProcessId, "Tessorin", "Tessorin");
+    if (window_ == nullptr) {
+        throw std::runtime_error("the window of tessorin.exe did not appear");
+    }
+}
+
+ProgramDriver::~ProgramDriver() {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND ProgramDriver::ControlAt(int x, int y) const {
+    for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT frame;
+        GetWindowRect(child, &frame);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
+        if (frame.left == x && frame.top == y) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void ProgramDriver::Click(HWND button) const {
+    Send(button, BM_CLICK, 0, 0);
+}
+
+void ProgramDriver::Command(int id) const {
+    Send(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void ProgramDriver::Type(HWND control, const std::string& text) const {
+    for (char c : text) {
+        Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+}
+
+void ProgramDriver::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
+    DWORD_PTR result;
+    SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+}
+
+void ProgramDriver::PasteCount(const std::string& text) const {
+    SendMessageA(CountEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string ProgramDriver::CountAfter(HWND button) const {
+    Click(button);
+    return TextOf(CountEdit());
+}
+
+std::string ProgramDriver::Generate() const {
+    Click(GenerateButton());
+    return TextOf(PasswordEdit());
+}
+
+HWND ProgramDriver::WaitForBox(const char* caption) const {
+    return FindTopLevel(process_.dwProcessId, "#32770", caption);
+}
+
+DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {
+    WaitForSingleObject(process_.hProcess, milliseconds);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}

@@ -1,0 +1,73 @@
+#ifndef TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
+#define TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
+
+#include <windows.h>
+
+#include <string>
+
+// tessorin.exe started as a user would start it, driven from outside through the Windows API.
+class ProgramDriver {
+  public:
+    // Starts the program in folder with these command-line arguments and waits for its window.
+    explicit ProgramDriver(const std::string& folder = "", const std::string& arguments = "");
+
+    // Starts the program without waiting; AwaitWindow finds its window later.
+    struct NoWait {};
+    explicit ProgramDriver(NoWait);
+    void AwaitWindow();
+    ~ProgramDriver();
+    ProgramDriver(const ProgramDriver&) = delete;
+    ProgramDriver& operator=(const ProgramDriver&) = delete;
+
+    HWND Window() const { return window_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
+
+    // The child control whose top left corner stands at (x, y) of the client area.
+    HWND ControlAt(int x, int y) const;
+
+    HWND CountEdit() const { return ControlAt(170, 10); }
+    HWND PasswordEdit() const { return ControlAt(1, 145); }
+    HWND IncrementButton() const { return ControlAt(200, 10); }
+    HWND DecrementButton() const { return ControlAt(200, 22); }
+    HWND GenerateButton() const { return ControlAt(50, 180); }
+    HWND ExitButton() const { return ControlAt(140, 180); }
+    HWND HelpButton() const { return ControlAt(10, 180); }
+    HWND LowerCheck() const { return ControlAt(10, 60); }
+    HWND UpperCheck() const { return ControlAt(10, 82); }
+    HWND DigitCheck() const { return ControlAt(10, 104); }
+
+    // Clicks a button, a menu item by its command id, or types text into a control, one WM_CHAR
+    // at a time. Each is sent, so it has been handled when the call returns; what opens a modal
+    // box is posted instead (PostMessageA, then WaitForBox).
+    void Click(HWND button) const;
+    void Command(int id) const;
+    void Type(HWND control, const std::string& text) const;
+
+    // Replaces the count field's text, as pasting does.
+    void PasteCount(const std::string& text) const;
+
+    // The count field's text after a click on button; the password field's after Generate.
+    std::string CountAfter(HWND button) const;
+    std::string Generate() const;
+
+    // The message box with this caption that the program shows, or null after a few seconds.
+    HWND WaitForBox(const char* caption) const;
+
+    // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
+    DWORD WaitForExit(DWORD milliseconds = 10000) const;
+
+  private:
+    void Launch(const std::string& folder, const std::string& arguments);
+    void Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
+
+// Any window's text, read with WM_GETTEXT.
+std::string TextOf(HWND window);
+
+// The folder of the test's own executable, which holds tessorin.exe too.
+std::string ProgramFolder();
+
+#endif

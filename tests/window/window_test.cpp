@@ -1,0 +1,332 @@
+// tessorin.exe as a user meets it: started, clicked, typed into, pasted into and closed.
+#include "label_pixels.h"
+#include "program_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+const std::string LOWER = "abcdefghijklmnopqrstuvwxyz";
+const std::string UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+const std::string DIGITS = "1234567890";
+
+// Whether every character of text is one of pool's.
+bool DrawnFrom(const std::string& text, const std::string& pool) {
+    return text.find_first_not_of(pool) == std::string::npos;
+}
+
+LONG StyleOf(HWND window) {
+    return GetWindowLongA(window, GWL_STYLE);
+}
+
+bool IsChecked(HWND box) {
+    return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
+    ProgramDriver program;
+    RECT frame;
+    GetWindowRect(program.Window(), &frame);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_EQ(width, 1920);
+    ASSERT_EQ(height, 1080);
+    EXPECT_EQ(frame.left, 840);
+    EXPECT_EQ(frame.top, 410);
+    EXPECT_EQ(frame.right - frame.left, 240);
+    EXPECT_EQ(frame.bottom - frame.top, 260);
+    EXPECT_EQ(TextOf(program.Window()), "Tessorin");
+    const LONG style = StyleOf(program.Window());
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
+              WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(GetMenu(program.Window()), nullptr);
+}
+
+TEST(Window, LaysOutItsElevenControls) {
+    ProgramDriver program;
+    struct Expected {
+        int x, y, width, height;
+        const char* className;
+        const char* text;
+        LONG style;
+        int id;
+    };
+    const Expected controls[] = {
+        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30},
+        {1, 145, 231, 24, "Edit", "", 0x50800880, 30},
+        {200, 10, 10, 12, "Button", "+", 0x50000000, 0},
+        {200, 22, 10, 12, "Button", "-", 0x50000000, 0},
+        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0},
+        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0},
+        {10, 180, 20, 22, "Button", "?", 0x50000000, 0},
+        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0},
+        {10, 60, 12, 12, "Button", "", 0x50020003, 0},
+        {10, 82, 12, 12, "Button", "", 0x50020003, 0},
+        {10, 104, 12, 12, "Button", "", 0x50020003, 0},
+    };
+    int children = 0;
+    for (HWND child = GetWindow(program.Window(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        ++children;
+    }
+    EXPECT_EQ(children, 11);
+    for (const Expected& e : controls) {
+        HWND control = program.ControlAt(e.x, e.y);
+        ASSERT_NE(control, nullptr) << e.x << "," << e.y;
+        RECT frame;
+        GetWindowRect(control, &frame);
+        EXPECT_EQ(frame.right - frame.left, e.width) << e.text;
+        EXPECT_EQ(frame.bottom - frame.top, e.height) << e.text;
+        EXPECT_STRCASEEQ(ClassOf(control).c_str(), e.className) << e.text;
+        EXPECT_EQ(TextOf(control), e.text);
+        // Wine's edit controls take WS_BORDER out of their style and draw the border themselves.
+        EXPECT_EQ(StyleOf(control) & (e.style & ~WS_BORDER), e.style & ~WS_BORDER) << e.text;
+        EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
+    }
+}
+
+TEST(Window, StartsWithCountEightAllClassesTickedAndNoPassword) {
+    ProgramDriver program;
+    EXPECT_EQ(TextOf(program.CountEdit()), "8");
+    EXPECT_EQ(TextOf(program.PasswordEdit()), "");
+    EXPECT_TRUE(IsChecked(program.LowerCheck()));
+    EXPECT_TRUE(IsChecked(program.UpperCheck()));
+    EXPECT_TRUE(IsChecked(program.DigitCheck()));
+}
+
+TEST(Generate, DrawsFromEveryCombinationOfTickedClasses) {
+    ProgramDriver program;
+    const std::string first = program.Generate();
+    EXPECT_EQ(first.size(), 8u);
+    EXPECT_TRUE(DrawnFrom(first, LOWER + UPPER + DIGITS)) << first;
+    EXPECT_EQ(TextOf(program.CountEdit()), "8");
+
+    program.PasteCount("99");
+    bool ticked[3] = {true, true, true};
+    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
+    const std::string sets[3] = {LOWER, UPPER, DIGITS};
+    for (int flags = 7; flags >= 0; --flags) {
+        std::string pool;
+        for (int i = 0; i < 3; ++i) {
+            const bool wanted = (flags >> (2 - i) & 1) != 0;
+            if (wanted != ticked[i]) {
+                const std::string before = TextOf(program.PasswordEdit());
+                program.Click(boxes[i]);
+                ticked[i] = wanted;
+                EXPECT_EQ(TextOf(program.PasswordEdit()), before) << "a tick alone changes nothing";
+            }
+            ASSERT_EQ(IsChecked(boxes[i]), wanted);
+            pool += wanted ? sets[i] : "";
+        }
+        const std::string password = program.Generate();
+        if (pool.empty()) {
+            EXPECT_EQ(password, "") << "no class ticked replaces the password with nothing";
+            continue;
+        }
+        ASSERT_EQ(password.size(), 99u) << flags;
+        EXPECT_TRUE(DrawnFrom(password, pool)) << flags << ": " << password;
+        // With 99 characters every ticked class shows up except by a rare chance.
+        for (int i = 0; i < 3; ++i) {
+            if (ticked[i] && pool.size() <= 36) {
+                EXPECT_NE(password.find_first_of(sets[i]), std::string::npos) << flags;
+            }
+        }
+    }
+}
+
+TEST(Generate, ReadsOnlyTheFirstThreeCharactersOfTheCount) {
+    ProgramDriver program;
+    const struct {
+        const char* text;
+        std::size_t length;
+    } cases[] = {{"1234", 99}, {"1e2", 1}, {"&HF", 15}, {"2.5", 2}, {"", 0},    {"0", 0},
+                 {"-5", 0},    {"  7", 7}, {"abc", 0},  {"98", 98}, {"007", 7}, {"\xE4\xF6", 0}};
+    for (const auto& c : cases) {
+        program.PasteCount(c.text);
+        EXPECT_EQ(program.Generate().size(), c.length) << c.text;
+        EXPECT_EQ(TextOf(program.CountEdit()), c.text) << "Generate leaves the count's text";
+    }
+}
+
+TEST(Generate, TheMenuItemDoesWhatTheButtonDoes) {
+    ProgramDriver program;
+    program.PasteCount("17");
+    program.Command(101);
+    const std::string password = TextOf(program.PasswordEdit());
+    EXPECT_EQ(password.size(), 17u);
+    EXPECT_TRUE(DrawnFrom(password, LOWER + UPPER + DIGITS));
+    // A notification code in the high word is ignored.
+    SendMessageA(program.Window(), WM_COMMAND, MAKEWPARAM(101, 1), 0);
+    EXPECT_EQ(TextOf(program.PasswordEdit()), password);
+}
+
+TEST(Steps, StepTheCountWithinItsBounds) {
+    ProgramDriver program;
+    const struct {
+        const char* text;
+        const char* up;
+        const char* down;
+    } cases[] = {
+        {"8", "9", "7"},   {"98", "99", "97"},    {"99", "99", "98"},  {"150", "99", "149"},
+        {"1", "2", "1"},   {"", "1", "1"},        {"0", "1", "1"},     {"1e2", "99", "99"},
+        {"2.5", "3", "1"}, {"3.5", "5", "3"},     {"&HF", "16", "14"}, {"999", "99", "998"},
+        {"inf", "1", "1"}, {"nan", "1", "1"},     {"-5", "1", "1"},    {"-99", "1", "1"},
+        {"abc", "1", "1"}, {"1234", "99", "122"}, {" 42", "43", "41"},
+    };
+    for (const auto& c : cases) {
+        program.PasteCount(c.text);
+        EXPECT_EQ(program.CountAfter(program.IncrementButton()), c.up) << c.text;
+        program.PasteCount(c.text);
+        EXPECT_EQ(program.CountAfter(program.DecrementButton()), c.down) << c.text;
+    }
+}
+
+TEST(Steps, TypedDigitsCountAndTypedLettersAreRefused) {
+    ProgramDriver program;
+    SendMessageA(program.CountEdit(), EM_SETSEL, 0, -1);
+    program.Type(program.CountEdit(), "5");
+    EXPECT_EQ(TextOf(program.CountEdit()), "5");
+    program.Type(program.CountEdit(), "x-.e+&");
+    EXPECT_EQ(TextOf(program.CountEdit()), "5");
+    EXPECT_EQ(program.Generate().size(), 5u);
+    EXPECT_EQ(program.CountAfter(program.IncrementButton()), "6");
+}
+
+// Help shows the same box from the button and from the menu, and closing it returns to the window.
+TEST(Help, ShowsItsTextFromTheButtonAndFromTheMenu) {
+    const std::string expected = "Stellen Sie in der Eingabebox die Anzahl\r\n"
+                                 "der Zeichen ein, die Sie verwenden m\xF6"
+                                 "chten.\r\n"
+                                 "Dann w\xE4"
+                                 "hlen Sie aus, welche Zeichen\r\n"
+                                 "verwendet werden sollen und klicken auf\r\n"
+                                 "\"Generieren\". Das Passwort wird erstellt";
+    ASSERT_EQ(expected.size(), 40 + 2 + 43 + 2 + 35 + 2 + 39 + 2 + 40u);
+    ProgramDriver program;
+    for (int route = 0; route < 2; ++route) {
+        if (route == 0) {
+            PostMessageA(program.HelpButton(), BM_CLICK, 0, 0);
+        } else {
+            PostMessageA(program.Window(), WM_COMMAND, MAKEWPARAM(103, 0), 0);
+        }
+        HWND box = program.WaitForBox("Hilfe");
+        ASSERT_NE(box, nullptr) << "route " << route;
+        std::string shown;
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (TextOf(child).size() > shown.size()) {
+                shown = TextOf(child);
+            }
+        }
+        EXPECT_EQ(shown, expected) << "route " << route;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 200 && IsWindow(box); ++i) {
+            Sleep(10);
+        }
+        EXPECT_FALSE(IsWindow(box));
+    }
+    EXPECT_EQ(program.Generate().size(), 8u);
+}
+
+// Every road out of the program ends it with exit code 0.
+TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
+    const char* routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
+    for (const char* route : routes) {
+        ProgramDriver program;
+        const std::string name = route;
+        if (name == "Beenden") {
+            PostMessageA(program.ExitButton(), BM_CLICK, 0, 0);
+        } else if (name == "menu Exit") {
+            PostMessageA(program.Window(), WM_COMMAND, MAKEWPARAM(102, 0), 0);
+        } else if (name == "close box") {
+            PostMessageA(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (name == "Alt+F4") {
+            PostMessageA(program.Window(), WM_SYSKEYDOWN, VK_F4, 1 | 1 << 29);
+        } else {
+            PostMessageA(program.Window(), WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ(program.WaitForExit(), 0u) << route;
+    }
+}
+
+TEST(StartUp, ExtraArgumentsChangeNothing) {
+    ProgramDriver program("", "--help /? \"zwei Worte\" 42");
+    EXPECT_EQ(TextOf(program.CountEdit()), "8");
+    EXPECT_EQ(program.Generate().size(), 8u);
+    program.Click(program.ExitButton());
+    EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// The window opens whatever key.ico in the current folder holds.
+TEST(StartUp, OpensWithAGoodABrokenOrNoIconFile) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "tessorin-window-test";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string iconPath = folder + "\\key.ico";
+    std::ifstream good(ProgramFolder() + "tessorin.ico", std::ios::binary);
+    const std::string icon((std::istreambuf_iterator<char>(good)),
+                           std::istreambuf_iterator<char>());
+    ASSERT_FALSE(icon.empty());
+    const std::string contents[] = {icon, "", icon.substr(0, 100), std::string(5000, '\x7F')};
+    for (int variant = -1; variant < 4; ++variant) {
+        DeleteFileA(iconPath.c_str());
+        if (variant >= 0) {
+            std::ofstream(iconPath, std::ios::binary) << contents[variant];
+        }
+        ProgramDriver program(folder);
+        EXPECT_EQ(program.Generate().size(), 8u) << "variant " << variant;
+        program.Click(program.ExitButton());
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+    DeleteFileA(iconPath.c_str());
+}
+
+// Two programs started together make different passwords: each draws its own random state.
+TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
+    ProgramDriver first{ProgramDriver::NoWait{}};
+    ProgramDriver second{ProgramDriver::NoWait{}};
+    first.AwaitWindow();
+    second.AwaitWindow();
+    first.PasteCount("99");
+    second.PasteCount("99");
+    const std::string a = first.Generate();
+    const std::string b = second.Generate();
+    ASSERT_EQ(a.size(), 99u);
+    ASSERT_EQ(b.size(), 99u);
+    EXPECT_NE(a, b);
+}
+
+TEST(Painting, TheLabelsShowOnTheScreenAfterMinimisingAndAfterARepaint) {
+    ProgramDriver program;
+    auto expectLabels = [&program](const char* when) {
+        HDC screen = GetDC(nullptr);
+        POINT origin = {0, 0};
+        ClientToScreen(program.Window(), &origin);
+        for (const PaintedLabel& label : PAINTED_LABELS) {
+            const PaintedLabel onScreen = {label.text, origin.x + label.x, origin.y + label.y};
+            EXPECT_GT(DarkPixels(screen, onScreen), 20) << label.text << " " << when;
+        }
+        ReleaseDC(nullptr, screen);
+    };
+    expectLabels("at first");
+    ShowWindow(program.Window(), SW_MINIMIZE);
+    ShowWindow(program.Window(), SW_RESTORE);
+    UpdateWindow(program.Window());
+    Sleep(200);
+    expectLabels("after minimising and restoring");
+    RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Sleep(200);
+    expectLabels("after a repaint of the whole window");
+}
+
+} // namespace
