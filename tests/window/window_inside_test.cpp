@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/texts.h"
 #include "label_pixels.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,21 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
     DestroyWindow(cover);
     PumpMessages();
     ExpectLabelsShown("after being covered and uncovered");
+}
+
+// The texts are single-byte Windows-1252, whatever the encoding of the source files.
+TEST(Texts, AreWindows1252WithOneBytePerLetter) {
+    EXPECT_EQ(std::string(UPPER_LABEL), "Gro\xDF"
+                                        "e Buchstaben");
+    EXPECT_EQ(sizeof UPPER_LABEL - 1, 16u);
+    const std::string help = HelpText;
+    EXPECT_EQ(help.size(), 205u);
+    EXPECT_EQ(help.substr(help.find("m\xF6"), 8), "m\xF6"
+                                                  "chten.");
+    EXPECT_EQ(help.substr(help.find("w\xE4"), 6), "w\xE4"
+                                                  "hlen");
+    EXPECT_EQ(help.find_first_of("\xC3\xC2"), std::string::npos) << "no UTF-8 lead bytes";
+    EXPECT_EQ(help.substr(help.size() - 29), "\". Das Passwort wird erstellt");
 }
 
 } // namespace
