@@ -38,5 +38,7 @@ Text GeneratePassword(int32_t length, int32_t lower, int32_t upper, int32_t digi
         const auto index = static_cast<int32_t>(std::floor(n * r + 1.0));
         AppendFixed(result, MidText(pool, index, 1));
     }
-    return Text(result);
+    Text password(result);
+    WipeFixed(result);
+    return password;
 }

@@ -80,6 +80,24 @@ TEST(FixedText, ABufferWithoutTerminatorReadsAs99CharactersAndAppendRepairsIt) {
     ExpectWellFormed(buffer);
 }
 
+TEST(FixedText, ASourceCountsOnlyUpToItsFirstZeroByte) {
+    FixedText buffer = FilledWith('#');
+    AssignFixed(buffer, std::string_view("ab\0cd", 5));
+    EXPECT_EQ(std::string_view(buffer), "ab");
+    ExpectWellFormed(buffer);
+    AppendFixed(buffer, std::string_view("x\0yz", 4));
+    EXPECT_EQ(std::string_view(buffer), "abx");
+    ExpectWellFormed(buffer);
+}
+
+TEST(FixedText, WipeZerosEveryByte) {
+    FixedText buffer = FilledWith('s');
+    WipeFixed(buffer);
+    for (char byte : buffer.bytes) {
+        EXPECT_EQ(byte, '\0');
+    }
+}
+
 TEST(FixedText, ABufferCountsOnlyTheBytesBeforeItsFirstZero) {
     FixedText buffer;
     AssignFixed(buffer, "abcdef");

@@ -9,8 +9,9 @@ FixedText::operator std::string_view() const noexcept {
 
 namespace {
 
-// Writes src at position start of dst and zeros every byte behind it.
+// Writes src, up to a zero byte within it, at position start of dst and zeros every byte behind.
 void WriteFixed(FixedText& dst, std::size_t start, std::string_view src) {
+    src = src.substr(0, src.find('\0'));
     std::size_t count = std::min<std::size_t>(src.size(), FIXED_TEXT_CAPACITY - start);
     std::memcpy(dst.bytes + start, src.data(), count);
     std::memset(dst.bytes + start + count, 0, FIXED_TEXT_SIZE - start - count);
@@ -27,6 +28,13 @@ void AppendFixed(FixedText& dst, std::string_view src) {
         return;
     }
     WriteFixed(dst, std::string_view(dst).size(), src);
+}
+
+void WipeFixed(FixedText& buffer) {
+    volatile char* bytes = buffer.bytes;
+    for (int i = 0; i < FIXED_TEXT_SIZE; ++i) {
+        bytes[i] = 0;
+    }
 }
 
 Text ConcatText(std::string_view a, std::string_view b) {

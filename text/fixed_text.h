@@ -26,6 +26,10 @@ void AssignFixed(FixedText& dst, std::string_view src);
 // Adds as much of src to the end of dst as fits within 99 characters; the rest is dropped.
 void AppendFixed(FixedText& dst, std::string_view src);
 
+// Sets all 100 bytes to zero through volatile writes, which the compiler keeps even where the
+// buffer is not read again: for buffers that held a password.
+void WipeFixed(FixedText& buffer);
+
 Text ConcatText(std::string_view a, std::string_view b);
 
 int32_t TextLength(std::string_view s);
