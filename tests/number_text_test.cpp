@@ -164,6 +164,10 @@ TEST(ParseReal, DecidesTiesByDigitsFarBehindTheFirst800) {
     EXPECT_EQ(ParseReal(tie + "." + std::string(2000, '0') + "1"), 9007199254740994.0);
     EXPECT_EQ(ParseReal(tie + std::string(1000, '0') + "1e-1001"), 9007199254740994.0);
     EXPECT_EQ(ParseReal("0." + std::string(5000, '0') + "1e5000"), 0.1);
+    // Long texts whose exponent makes up for their length.
+    EXPECT_EQ(ParseReal("1" + std::string(150000, '0') + "e-150000"), 1.0);
+    EXPECT_EQ(ParseReal("0." + std::string(150000, '0') + "25e150001"), 2.5);
+    EXPECT_EQ(ParseReal("0x1" + std::string(30000, '0') + "p-120000"), 1.0);
 }
 
 TEST(RoundToInteger, RoundsTiesToEven) {

@@ -12,7 +12,10 @@ constexpr uint64_t SIGN_BIT = 0x8000000000000000u;
 constexpr uint64_t INFINITY_BITS = 0x7FF0000000000000u;
 constexpr uint64_t QUIET_NAN_BITS = 0x7FF8000000000000u;
 constexpr int64_t MIN_LSB_EXPONENT = -1074; // weight of the lowest bit of a subnormal
-constexpr int64_t EXPONENT_LIMIT = 100000;  // far beyond any double; keeps sums from overflowing
+// Written exponents saturate here: far beyond any text's length, so that a saturated exponent
+// still decides alike, and far from overflowing the sums it goes into.
+constexpr int64_t EXPONENT_LIMIT = 1000000000000000;
+constexpr int64_t BINARY_EXPONENT_LIMIT = 100000; // far beyond any double's
 
 // Significant decimal digits kept; a halfway point between two doubles never needs more than 767.
 constexpr std::size_t MAX_DECIMAL_DIGITS = 800;
@@ -284,8 +287,9 @@ double ReadHexadecimal(Cursor& cursor, bool negative) {
     if (significand == 0) {
         return FromBits(negative ? SIGN_BIT : 0);
     }
-    return RoundToDouble(significand, std::clamp(exponent, -EXPONENT_LIMIT, EXPONENT_LIMIT), sticky,
-                         negative);
+    return RoundToDouble(significand,
+                         std::clamp(exponent, -BINARY_EXPONENT_LIMIT, BINARY_EXPONENT_LIMIT),
+                         sticky, negative);
 }
 
 // Reads a decimal significand and exponent; the cursor stands on a digit, or on a full stop

@@ -1,0 +1,120 @@
+// The number readers against independent references: glibc's strtoul and strtod where the
+// grammar is theirs, exact integer arithmetic for the ampersand forms, and the hardware's own
+// conversions.
+#include "text/number_text.h"
+
+#include <bit>
+#include <cerrno>
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+[[noreturn]] void Mismatch(const char* what, const std::string& text, double ours, double theirs) {
+    std::fprintf(stderr, "%s differs for \"%s\": %.17g, reference %.17g\n", what, text.c_str(),
+                 ours, theirs);
+    std::abort();
+}
+
+std::string SkipSpaces(const std::string& text) {
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The value of the digits after an ampersand prefix, modulo 2^64.
+uint64_t AmpersandValue(const std::string& rest) {
+    static const char digits[] = "0123456789abcdef";
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[1])));
+    const unsigned radix = letter == 'h' ? 16 : letter == 'b' ? 2 : 8;
+    const std::size_t start = (letter == 'h' || letter == 'o' || letter == 'b') ? 2 : 1;
+    unsigned __int128 value = 0;
+    for (std::size_t i = start; i < rest.size(); ++i) {
+        const char* found = std::strchr(digits, std::tolower(static_cast<unsigned char>(rest[i])));
+        if (rest[i] == '\0' || found == nullptr || unsigned(found - digits) >= radix) {
+            break;
+        }
+        value = (value * radix + unsigned(found - digits)) % ((unsigned __int128)1 << 64);
+    }
+    return static_cast<uint64_t>(value);
+}
+
+// strtoul with base 10 as a 32-bit unsigned long reads it.
+uint32_t DecimalValue(const std::string& rest) {
+    const char* start = rest.c_str();
+    while (std::isspace(static_cast<unsigned char>(*start))) {
+        ++start;
+    }
+    errno = 0;
+    const unsigned long long wide = std::strtoull(start, nullptr, 10);
+    const bool negative = *start == '-';
+    const unsigned long long magnitude = negative ? 0 - wide : wide;
+    if (errno == ERANGE || magnitude > 0xFFFFFFFFull) {
+        return 0xFFFFFFFFu;
+    }
+    return negative ? 0u - static_cast<uint32_t>(magnitude) : static_cast<uint32_t>(magnitude);
+}
+
+int32_t ReferenceInteger(const std::string& text) {
+    const std::string rest = SkipSpaces(text);
+    if (rest.size() > 1 && rest[0] == '&') {
+        return static_cast<int32_t>(static_cast<uint32_t>(AmpersandValue(rest)));
+    }
+    return static_cast<int32_t>(DecimalValue(rest));
+}
+
+double ReferenceReal(const std::string& text) {
+    std::string rest = SkipSpaces(text);
+    if (rest.size() > 1 && rest[0] == '&') {
+        return static_cast<double>(static_cast<int64_t>(AmpersandValue(rest)));
+    }
+    for (char& c : rest) {
+        c = c == 'd' ? 'e' : c == 'D' ? 'E' : c;
+    }
+    return std::strtod(rest.c_str(), nullptr);
+}
+
+int32_t ReferenceRound(double x) {
+    const double rounded = std::nearbyint(x); // the mode is round-to-nearest, ties to even
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        return INT32_MIN;
+    }
+    return static_cast<int32_t>(rounded);
+}
+
+bool SameReal(double a, double b) {
+    if (std::isnan(a) || std::isnan(b)) {
+        return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
+    }
+    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    // The C functions see the text up to its first zero byte, as a buffer holds it.
+    const std::string text = input.substr(0, input.find('\0'));
+
+    if (ParseInteger(input) != ReferenceInteger(text)) {
+        Mismatch("ParseInteger", text, ParseInteger(input), ReferenceInteger(text));
+    }
+    const double real = ParseReal(input);
+    if (!SameReal(real, ReferenceReal(text))) {
+        Mismatch("ParseReal", text, real, ReferenceReal(text));
+    }
+    if (RoundToInteger(real) != ReferenceRound(real)) {
+        Mismatch("RoundToInteger", text, RoundToInteger(real), ReferenceRound(real));
+    }
+    if (size >= sizeof(double)) {
+        double raw;
+        std::memcpy(&raw, data, sizeof raw);
+        if (RoundToInteger(raw) != ReferenceRound(raw)) {
+            Mismatch("RoundToInteger of raw bits", text, RoundToInteger(raw), ReferenceRound(raw));
+        }
+    }
+    return 0;
+}
