@@ -277,8 +277,10 @@ TEST(StartUp, OpensWithAGoodABrokenOrNoIconFile) {
     const std::string icon((std::istreambuf_iterator<char>(good)),
                            std::istreambuf_iterator<char>());
     ASSERT_FALSE(icon.empty());
-    const std::string contents[] = {icon, "", icon.substr(0, 100), std::string(5000, '\x7F')};
-    for (int variant = -1; variant < 4; ++variant) {
+    // A good icon, an empty file, a truncated one, one that is no icon, and one of 40 MB.
+    const std::string contents[] = {icon, "", icon.substr(0, 100), std::string(5000, '\x7F'),
+                                    icon + std::string(40 << 20, '\xA5')};
+    for (int variant = -1; variant < 5; ++variant) {
         DeleteFileA(iconPath.c_str());
         if (variant >= 0) {
             std::ofstream(iconPath, std::ios::binary) << contents[variant];
@@ -289,6 +291,36 @@ TEST(StartUp, OpensWithAGoodABrokenOrNoIconFile) {
         EXPECT_EQ(program.WaitForExit(), 0u);
     }
     DeleteFileA(iconPath.c_str());
+}
+
+// The password goes into its field and nowhere else: no file and no clipboard.
+TEST(StartUp, LeavesNoFileAndTheClipboardAlone) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "tessorin-empty-folder";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD clipboard = GetClipboardSequenceNumber();
+    {
+        ProgramDriver program(folder);
+        program.PasteCount("99");
+        for (int i = 0; i < 20; ++i) {
+            ASSERT_EQ(program.Generate().size(), 99u);
+        }
+        program.Click(program.ExitButton());
+        EXPECT_EQ(program.WaitForExit(), 0u);
+    }
+    EXPECT_EQ(GetClipboardSequenceNumber(), clipboard);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    int entries = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            entries += std::string(found.cFileName) != "." && std::string(found.cFileName) != "..";
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(entries, 0);
+    RemoveDirectoryA(folder.c_str());
 }
 
 // Two programs started together make different passwords: each draws its own random state.

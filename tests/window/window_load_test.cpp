@@ -1,0 +1,129 @@
+// Thousands of commands with random counts, pasted texts and classes: the program keeps answering,
+// every password meets its invariants, and memory and window-system objects stay flat.
+#include "program_driver.h"
+#include "text/number_text.h"
+
+#include <gtest/gtest.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+namespace {
+
+struct Usage {
+    SIZE_T committedBytes;
+    SIZE_T workingSet;
+    DWORD gdiObjects;
+    DWORD userObjects;
+};
+
+Usage UsageOf(DWORD processId) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
+    Usage usage = {memory.PagefileUsage, memory.WorkingSetSize,
+                   GetGuiResources(process, GR_GDIOBJECTS),
+                   GetGuiResources(process, GR_USEROBJECTS)};
+    CloseHandle(process);
+    return usage;
+}
+
+// A count text as a user may type or paste it: numbers, signs, letters, bytes above 127, the
+// ampersand forms, and texts of thousands of characters.
+std::string RandomCountText(std::mt19937& random) {
+    const auto pick = [&random](int limit) { return static_cast<int>(random() % limit); };
+    switch (pick(8)) {
+    case 0: return std::to_string(pick(160));
+    case 1: return std::to_string(pick(10));
+    case 2: return "-" + std::to_string(pick(200));
+    case 3: return std::string(1 + pick(5000), static_cast<char>('0' + pick(10)));
+    case 4: {
+        static const char* const forms[] = {"&HF", "&B1", "&17", "1e2", "2.5", "inf",
+                                            "nan", "+7",  " 42", "abc", "&H",  "0x1"};
+        return forms[pick(12)];
+    }
+    case 5: {
+        std::string bytes;
+        for (int i = pick(300); i >= 0; --i) {
+            bytes += static_cast<char>(1 + pick(255));
+        }
+        return bytes;
+    }
+    case 6: return "";
+    default: return std::to_string(pick(100)) + std::string(pick(3000), 'x');
+    }
+}
+
+TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
+    ProgramDriver program;
+    std::mt19937 random(20261208);
+    const std::string sets[3] = {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+                                 "1234567890"};
+    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
+    Usage before = {};
+    int generated = 0;
+    for (int command = 0; command < 4000; ++command) {
+        if (command == 500) {
+            before = UsageOf(program.ProcessId()); // once every road has been taken
+        }
+        switch (random() % 6) {
+        case 0: program.PasteCount(RandomCountText(random)); break;
+        case 1: program.Click(boxes[random() % 3]); break;
+        case 2: {
+            const int up = RoundToInteger(ParseReal(program.CountAfter(program.IncrementButton())));
+            ASSERT_GE(up, 1);
+            ASSERT_LE(up, 99);
+            break;
+        }
+        case 3: {
+            const std::string text = program.CountAfter(program.DecrementButton());
+            ASSERT_GE(ParseInteger(text), 1) << text;
+            ASSERT_EQ(FormatInteger(ParseInteger(text)), text);
+            break;
+        }
+        default: {
+            const std::string count = TextOf(program.CountEdit()).substr(0, 3);
+            std::string pool;
+            for (int i = 0; i < 3; ++i) {
+                if (SendMessageA(boxes[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                    pool += sets[i];
+                }
+            }
+            const std::string password = program.Generate();
+            ++generated;
+            const int wanted = pool.empty() ? 0 : std::clamp(ParseInteger(count), 0, 99);
+            ASSERT_EQ(password.size(), std::size_t(wanted)) << "count text " << count;
+            ASSERT_EQ(password.find_first_not_of(pool), std::string::npos) << password;
+        }
+        }
+        DWORD_PTR result;
+        ASSERT_NE(
+            SendMessageTimeoutA(program.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result),
+            0)
+            << "the program stopped answering at command " << command;
+    }
+    const Usage after = UsageOf(program.ProcessId());
+    std::printf("%d passwords; committed bytes %lu -> %lu, working set %lu -> %lu, GDI objects "
+                "%lu -> %lu, USER objects %lu -> %lu\n",
+                generated, static_cast<unsigned long>(before.committedBytes),
+                static_cast<unsigned long>(after.committedBytes),
+                static_cast<unsigned long>(before.workingSet),
+                static_cast<unsigned long>(after.workingSet), before.gdiObjects, after.gdiObjects,
+                before.userObjects, after.userObjects);
+    ASSERT_GT(before.workingSet, 0u);
+    EXPECT_LT(after.workingSet, before.workingSet + 1024 * 1024);
+    EXPECT_LT(after.committedBytes, before.committedBytes + 1024 * 1024);
+    // Wine counts no window-system objects (GetGuiResources gives 0); Windows does.
+    if (before.gdiObjects != 0 || before.userObjects != 0) {
+        EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
+        EXPECT_LE(after.userObjects, before.userObjects + 2);
+    }
+    program.Click(program.ExitButton());
+    EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+} // namespace
