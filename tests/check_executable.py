@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Checks tessorin.exe as Windows sees it: a 32-bit GUI program that imports only system DLLs and
-carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon group."""
+"""check_executable.py EXE PRODUCT VERSION
+
+Checks tessorin.exe as Windows sees it: a 32-bit GUI program that imports only system DLLs,
+carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon group, and a
+version resource that names the product and its version."""
 import struct
 import sys
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "bcrypt.dll"}
-RT_ICON, RT_GROUP_ICON = 3, 14
+RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 
 
 class PortableExecutable:
@@ -67,7 +70,7 @@ class PortableExecutable:
         return found
 
 
-def main(path):
+def main(path, product, version):
     exe = PortableExecutable(open(path, "rb").read())
     failures = []
     if exe.machine != 0x14C or exe.magic != 0x10B:
@@ -89,10 +92,19 @@ def main(path):
             failures.append(f"icon group holds {count} entries, {width}x{height}x{bits}")
         if (header_width, header_height, header_bits) != (48, 96, 32):
             failures.append(f"icon image is {header_width}x{header_height // 2}x{header_bits}")
+    versions = resources.get(RT_VERSION, [])
+    if len(versions) != 1:
+        failures.append(f"{len(versions)} version resources, not one")
+    else:
+        strings = versions[0].decode("utf-16-le", errors="replace")
+        for key, value in (("ProductName", product), ("ProductVersion", version),
+                           ("FileVersion", version), ("OriginalFilename", "tessorin.exe")):
+            if f"{key}\0" not in strings or f"{value}\0" not in strings:
+                failures.append(f"the version resource lacks {key} {value}")
     for failure in failures:
         print(f"{path}: {failure}")
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:4]))

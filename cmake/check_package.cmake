@@ -1,0 +1,16 @@
+# cmake -DCONFIG=CPackConfig.cmake -DWORK=dir -P check_package.cmake
+# Makes the release ZIP and fails unless it holds tessorin.exe and README.md.
+file(REMOVE_RECURSE "${WORK}")
+execute_process(COMMAND cpack --config "${CONFIG}" -B "${WORK}" OUTPUT_QUIET RESULT_VARIABLE failed)
+file(GLOB archives "${WORK}/*.zip")
+list(LENGTH archives count)
+if(failed OR NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made no single ZIP in ${WORK}")
+endif()
+file(ARCHIVE_EXTRACT INPUT "${archives}" DESTINATION "${WORK}/contents")
+foreach(name tessorin.exe README.md)
+    if(NOT EXISTS "${WORK}/contents/${name}")
+        message(FATAL_ERROR "${archives} lacks ${name}")
+    endif()
+endforeach()
+message(STATUS "${archives} holds tessorin.exe and README.md")
