@@ -160,6 +160,16 @@ double DecimalToDouble(const std::string& digits, int64_t exponent, bool negativ
     if (magnitude > 310) { // at least 10^309, above the largest double
         return FromBits((negative ? SIGN_BIT : 0) | INFINITY_BITS);
     }
+    if (exponent >= 0 && magnitude <= 19) { // an integer below 10^19: exact in 64 bits
+        uint64_t value = 0;
+        for (char digit : digits) {
+            value = value * 10 + static_cast<uint64_t>(digit - '0');
+        }
+        for (int64_t i = 0; i < exponent; ++i) {
+            value *= 10;
+        }
+        return RoundToDouble(value, 0, false, negative);
+    }
     BigNumber numerator(0);
     for (char digit : digits) {
         numerator.MultiplyAdd(10, static_cast<uint32_t>(digit - '0'));

@@ -11,9 +11,11 @@ namespace {
 
 // Writes src, up to a zero byte within it, at position start of dst and zeros every byte behind.
 void WriteFixed(FixedText& dst, std::size_t start, std::string_view src) {
-    src = src.substr(0, src.find('\0'));
-    std::size_t count = std::min<std::size_t>(src.size(), FIXED_TEXT_CAPACITY - start);
-    std::memcpy(dst.bytes + start, src.data(), count);
+    const std::size_t room = std::min<std::size_t>(src.size(), FIXED_TEXT_CAPACITY - start);
+    std::size_t count = 0;
+    for (; count < room && src[count] != '\0'; ++count) {
+        dst.bytes[start + count] = src[count];
+    }
     std::memset(dst.bytes + start + count, 0, FIXED_TEXT_SIZE - start - count);
 }
 
