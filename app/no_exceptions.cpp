@@ -14,15 +14,29 @@ void* operator new(std::size_t size) {
     return block;
 }
 
-void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
 
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
 
 // The library's own throwing hooks, reached only from the impossible cases above.
 namespace std {
-[[noreturn]] void __throw_length_error(const char*) { std::abort(); }
-[[noreturn]] void __throw_logic_error(const char*) { std::abort(); }
-[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
-[[noreturn]] void __throw_bad_alloc() { std::abort(); }
-[[noreturn]] void __throw_bad_array_new_length() { std::abort(); }
+[[noreturn]] void __throw_length_error(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_logic_error(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) {
+    std::abort();
+}
+[[noreturn]] void __throw_bad_alloc() {
+    std::abort();
+}
+[[noreturn]] void __throw_bad_array_new_length() {
+    std::abort();
+}
 } // namespace std

@@ -47,10 +47,6 @@ Text ConcatText(std::string_view a, std::string_view b) {
     return result;
 }
 
-int32_t TextLength(std::string_view s) {
-    return static_cast<int32_t>(s.size());
-}
-
 Text MidText(std::string_view s, int32_t start, int32_t count) {
     const int64_t length = static_cast<int64_t>(s.size());
     if (start < 1 || start > length || count == 0) {
@@ -60,7 +56,7 @@ Text MidText(std::string_view s, int32_t start, int32_t count) {
     const std::size_t available = s.size() - first;
     const std::size_t taken =
         count < 0 ? available : std::min<std::size_t>(available, static_cast<std::size_t>(count));
-    return Text(s.substr(first, taken));
+    return Text(s.data() + first, taken);
 }
 
 Text CommandLineText(int argumentCount, const char* const* arguments) {
