@@ -32,7 +32,9 @@ void WipeFixed(FixedText& buffer);
 
 Text ConcatText(std::string_view a, std::string_view b);
 
-inline int32_t TextLength(std::string_view s) { return static_cast<int32_t>(s.size()); }
+inline int32_t TextLength(std::string_view s) {
+    return static_cast<int32_t>(s.size());
+}
 
 // Characters start .. start + count - 1 of s, 1-based, cut at the end of s. A negative count
 // takes everything to the end; a start outside 1 .. length gives the empty text.
