@@ -1,11 +1,11 @@
 // The random source and the generator against the standard library doing the same work.
 #include "generator/password_generator.h"
 #include "generator/random_source.h"
+#include "standard_engine.h"
 
 #include <benchmark/benchmark.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -13,13 +13,7 @@ namespace {
 // The standard MT19937 holding the words of the process-wide source right after seeding.
 std::mt19937 StandardEngineFromSeed(double seed) {
     SeedRandom(seed);
-    std::stringstream words;
-    for (uint32_t word : randomState.words) {
-        words << word << ' ';
-    }
-    std::mt19937 engine;
-    words >> engine;
-    return engine;
+    return StandardEngineAfterSeeding();
 }
 
 void NextUniformDraw(benchmark::State& state) {

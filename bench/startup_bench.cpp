@@ -56,9 +56,9 @@ double StartOnce(const Target& target, LARGE_INTEGER frequency) {
     DWORD_PTR length = 0;
     while (Now(frequency) - start < 20000) {
         HWND window = VisibleWindow(process.dwProcessId, target.className);
-        if (window != nullptr && SendMessageTimeoutA(window, WM_GETTEXT, sizeof text,
-                                                     reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                                                     5000, &length) != 0) {
+        if (window != nullptr &&
+            SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                SMTO_NORMAL, 5000, &length) != 0) {
             elapsed = Now(frequency) - start;
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
