@@ -10,7 +10,7 @@ namespace {
 
 enum class FontKind { Label, Button };
 
-struct ControlSpec {
+struct ControlLayout {
     HWND Controls::*handle;
     const char* className;
     const char* text; // nullptr: the count as decimal text
@@ -23,7 +23,7 @@ struct ControlSpec {
 constexpr DWORD PUSH_BUTTON = WS_CHILD | WS_VISIBLE;
 constexpr DWORD CHECK_BOX = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTOCHECKBOX;
 
-const ControlSpec CONTROL_SPECS[] = {
+const ControlLayout CONTROL_LAYOUT[] = {
     {&Controls::CountEdit, "edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER, 170, 10,
      30, 24, IDC_TEXTFIELD, FontKind::Label},
     {&Controls::PasswordEdit, "edit", "",
@@ -66,16 +66,16 @@ void SetSmallIcon(HWND window) {
 void CreateControls(HWND window) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     const Text countText = FormatInteger(appState.count);
-    for (const ControlSpec& spec : CONTROL_SPECS) {
-        HWND control = CreateWindowExA(0, spec.className, spec.text ? spec.text : countText.c_str(),
-                                       spec.style, spec.x, spec.y, spec.width, spec.height, window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                       instance, nullptr);
-        appState.controls.*spec.handle = control;
-        if (spec.style == CHECK_BOX) {
+    for (const ControlLayout& layout : CONTROL_LAYOUT) {
+        HWND control = CreateWindowExA(
+            0, layout.className, layout.text ? layout.text : countText.c_str(), layout.style,
+            layout.x, layout.y, layout.width, layout.height, window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
+        appState.controls.*layout.handle = control;
+        if (layout.style == CHECK_BOX) {
             SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
         }
-        HFONT font = spec.font == FontKind::Label ? appState.labelFont : appState.buttonFont;
+        HFONT font = layout.font == FontKind::Label ? appState.labelFont : appState.buttonFont;
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     }
 }
