@@ -67,12 +67,9 @@ ProgramDriver::ProgramDriver(NoWait) {
 }
 
 void ProgramDriver::Launch(const std::string& folder, const std::string& arguments) {
-    std::string commandLine = ProgramFolder();
-    commandLine.insert(0, 1, '"');
-    commandLine += "tessorin.exe\"";
+    std::string commandLine = "\"" + ProgramFolder() + "tessorin.exe\"";
     if (!arguments.empty()) {
-        commandLine += ' ';
-        commandLine += arguments;
+        commandLine += " " + arguments;
     }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
