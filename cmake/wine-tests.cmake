@@ -1,14 +1,15 @@
 include_guard(GLOBAL)
 
-# Tests of Windows executables run under Wine in the project's prefix. A wineserver and Wine's
-# service processes started once for the whole run, with their output detached, spare each test
-# the start of Wine's helpers, and CTest the wait for helpers that still hold a test's output.
-set(TESSORIN_WINEPREFIX "${PROJECT_SOURCE_DIR}/build/wine" CACHE PATH "Wine prefix for the tests")
-set(TESSORIN_WINE_ENVIRONMENT
-    "WINEPREFIX=${TESSORIN_WINEPREFIX}" "WINEARCH=win32" "WINEDEBUG=-all"
-    "WINEDLLOVERRIDES=mscoree,mshtml=")
-
-set(TESSORIN_DISPLAY ":87" CACHE STRING "X display of the Xvfb that the window tests start")
+# Tests of Windows executables run under Wine through scripts/wine-run, the build's emulator,
+# which also answers 77 (skipped) where this bitness's Wine cannot run. A wineserver and Wine's
+# service processes started once for the whole run spare each test the start of Wine's helpers.
+set(TESSORIN_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
+set(TESSORIN_WINE_SKIPPED 77)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TESSORIN_DISPLAY ":88" CACHE STRING "X display of the Xvfb that the window tests start")
+else()
+    set(TESSORIN_DISPLAY ":87" CACHE STRING "X display of the Xvfb that the window tests start")
+endif()
 
 if(CMAKE_CROSSCOMPILING)
     # A virtual display for the window tests, started first so that Wine's services know it.
@@ -16,13 +17,12 @@ if(CMAKE_CROSSCOMPILING)
     add_test(NAME xvfb_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb stop ${TESSORIN_DISPLAY})
     set_tests_properties(xvfb_start PROPERTIES FIXTURES_SETUP display)
     set_tests_properties(xvfb_stop PROPERTIES FIXTURES_CLEANUP display)
-    add_test(NAME wineserver_start
-        COMMAND sh -c "exec </dev/null >/dev/null 2>&1; wineserver -p && wine cmd /c exit")
-    add_test(NAME wineserver_stop COMMAND sh -c "wineserver -k || true")
+    add_test(NAME wineserver_start COMMAND ${TESSORIN_WINE_RUN} --start)
+    add_test(NAME wineserver_stop COMMAND ${TESSORIN_WINE_RUN} --stop)
     set_tests_properties(wineserver_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED display
-        ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT};DISPLAY=${TESSORIN_DISPLAY}")
+        ENVIRONMENT "DISPLAY=${TESSORIN_DISPLAY}" SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
     set_tests_properties(wineserver_stop PROPERTIES
-        FIXTURES_CLEANUP wine ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT}")
+        FIXTURES_CLEANUP wine SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
 endif()
 
 # Adds the test name that runs target; under Wine when the build is for Windows.
@@ -30,7 +30,7 @@ function(tessorin_add_test name target)
     add_test(NAME ${name} COMMAND ${target} ${ARGN})
     if(CMAKE_CROSSCOMPILING)
         set_tests_properties(${name} PROPERTIES
-            FIXTURES_REQUIRED wine ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT}")
+            FIXTURES_REQUIRED wine SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
     endif()
 endfunction()
 
@@ -38,5 +38,5 @@ endfunction()
 function(tessorin_add_window_test name target)
     tessorin_add_test(${name} ${target} ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine;display"
-        ENVIRONMENT "${TESSORIN_WINE_ENVIRONMENT};DISPLAY=${TESSORIN_DISPLAY}" RUN_SERIAL TRUE)
+        ENVIRONMENT "DISPLAY=${TESSORIN_DISPLAY}" RUN_SERIAL TRUE)
 endfunction()

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""check_executable.py EXE PRODUCT VERSION
+"""check_executable.py EXE MACHINE PRODUCT VERSION
 
-Checks tessorin.exe as Windows sees it: a 32-bit GUI program that imports only system DLLs,
+Checks tessorin.exe as Windows sees it: a GUI program for MACHINE (i386 or x86-64) that imports
+only system DLLs,
 carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon group, and a
 version resource that names the product and its version."""
 import struct
@@ -9,6 +10,8 @@ import sys
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "bcrypt.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
+# The COFF machine and the optional header's magic of each machine.
+MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}
 
 
 class PortableExecutable:
@@ -21,8 +24,9 @@ class PortableExecutable:
         optional = pe + 24
         self.magic, = struct.unpack_from("<H", data, optional)
         self.subsystem, = struct.unpack_from("<H", data, optional + 68)
-        self.directories = [struct.unpack_from("<II", data, optional + 96 + 8 * i)
-                            for i in range(16)]
+        # The data directories follow 96 bytes of PE32 fields, or 112 of PE32+ (64-bit) ones.
+        first = optional + (112 if self.magic == 0x20B else 96)
+        self.directories = [struct.unpack_from("<II", data, first + 8 * i) for i in range(16)]
         table = optional + optional_size
         self.sections = [struct.unpack_from("<8sIIII", data, table + 40 * i)
                          for i in range(sections)]
@@ -70,11 +74,11 @@ class PortableExecutable:
         return found
 
 
-def main(path, product, version):
+def main(path, machine, product, version):
     exe = PortableExecutable(open(path, "rb").read())
     failures = []
-    if exe.machine != 0x14C or exe.magic != 0x10B:
-        failures.append("not a 32-bit x86 executable")
+    if (exe.machine, exe.magic) != MACHINES[machine]:
+        failures.append(f"not a {machine} executable")
     if exe.subsystem != 2:
         failures.append(f"subsystem {exe.subsystem}, not the Windows GUI (2)")
     foreign = set(exe.imported_dlls()) - SYSTEM_DLLS
@@ -107,4 +111,4 @@ def main(path, product, version):
 
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:4]))
+    sys.exit(main(*sys.argv[1:5]))

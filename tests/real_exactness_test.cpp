@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
+#if defined(_WIN32) && defined(__i386__)
 #include <float.h>
 #endif
 
@@ -135,9 +135,10 @@ std::string AsStrtodText(std::string text) {
 }
 #endif
 
-// Runs check in every precision the x87 unit may have while the program runs.
+// Runs check in every precision the x87 unit may have while the program runs. Only 32-bit x86
+// has a precision control; 64-bit code computes doubles in SSE registers alone.
 void InEveryPrecision(const std::function<void()>& check) {
-#ifdef _WIN32
+#if defined(_WIN32) && defined(__i386__)
     for (unsigned precision : {_PC_53, _PC_64}) {
         _controlfp(precision, _MCW_PC);
         // The probe sees whether long doubles now keep more than 53 bits.
