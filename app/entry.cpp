@@ -6,6 +6,8 @@
 int main(int argc, char** argv) {
     UseProgramFloatMode();
     SeedProcessRandom();
-    Text commandLine = CommandLineText(argc, argv); // accepted and never used
-    return WinMain(GetModuleHandleA(nullptr), nullptr, commandLine.data(), SW_SHOWNORMAL);
+    const Text commandLine = CommandLineText(argc, argv); // accepted and never used
+    // WinMain's signature asks for a writable text; it never writes to it.
+    return WinMain(GetModuleHandleA(nullptr), nullptr, const_cast<char*>(commandLine.c_str()),
+                   SW_SHOWNORMAL);
 }

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     SeedRandom(seed);
     std::mt19937 engine = StandardEngineAfterSeeding();
-    const std::string password = GeneratePassword(length, lower, upper, digits);
+    const std::string password(GeneratePassword(length, lower, upper, digits));
     const int draws = pool.empty() ? 0 : std::max(length, 0);
     if (password.size() != std::size_t(std::min(draws, 99))) {
         Fail("the password has the wrong length");

@@ -13,13 +13,13 @@ int32_t CharsetSelector(int32_t lower, int32_t upper, int32_t digits) {
 
 Text CharacterPool(int32_t selector) {
     switch (selector) {
-    case 100: return LOWER_SET;
+    case 100: return Text(LOWER_SET);
     case 101: return ConcatText(LOWER_SET, DIGIT_SET);
     case 110: return ConcatText(LOWER_SET, UPPER_SET);
     case 111: return ConcatText(ConcatText(LOWER_SET, UPPER_SET), DIGIT_SET);
     case 11: return ConcatText(UPPER_SET, DIGIT_SET);
-    case 10: return UPPER_SET;
-    case 1: return DIGIT_SET;
+    case 10: return Text(UPPER_SET);
+    case 1: return Text(DIGIT_SET);
     default: return Text();
     }
 }

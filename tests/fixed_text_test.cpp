@@ -130,6 +130,24 @@ TEST(TextOperations, ConcatAndLengthCountBytesIncludingWindows1252Letters) {
     EXPECT_EQ(TextLength(""), 0);
 }
 
+// Texts past the 15 characters kept inside the object, copied, moved and appended to themselves.
+TEST(TextOperations, TextsKeepTheirBytesWhenTheyGrowAndMove) {
+    const std::string long150(150, 'x');
+    Text text = ConcatText("abcdefghijklmn", "opq");
+    EXPECT_EQ(text, "abcdefghijklmnopq");
+    text += std::string_view(text);
+    EXPECT_EQ(text, "abcdefghijklmnopqabcdefghijklmnopq");
+    for (Text source : {Text("short"), Text(long150)}) {
+        const Text copy = source;
+        Text moved = std::move(source);
+        EXPECT_EQ(moved, copy);
+        EXPECT_EQ(source, "");
+        EXPECT_EQ(moved.c_str()[moved.size()], '\0');
+        moved = copy;
+        EXPECT_EQ(moved, copy);
+    }
+}
+
 TEST(TextOperations, CommandLineTextJoinsTheArgumentsAfterTheProgramName) {
     const char* none[] = {"tessorin.exe"};
     EXPECT_EQ(CommandLineText(1, none), "");

@@ -58,11 +58,11 @@ TEST(GeneratePassword, FixedSeedsGiveTheirKnownPasswords) {
 TEST(GeneratePassword, EachCharacterIsThePoolEntryOfItsDraw) {
     for (int flags = 1; flags < 8; ++flags) {
         const int lower = flags >> 2 & 1, upper = flags >> 1 & 1, digits = flags & 1;
-        const std::string pool = CharacterPool(CharsetSelector(lower, upper, digits));
+        const std::string pool(CharacterPool(CharsetSelector(lower, upper, digits)));
         SeedRandom(4711 + flags);
         std::mt19937 engine = StandardEngineAfterSeeding();
         for (int round = 0; round < 20; ++round) {
-            const std::string password = GeneratePassword(99, lower, upper, digits);
+            const std::string password(GeneratePassword(99, lower, upper, digits));
             ASSERT_EQ(password.size(), 99u);
             for (char c : password) {
                 const uint64_t index = uint64_t{engine()} * pool.size() >> 32;
@@ -85,7 +85,7 @@ TEST(GeneratePassword, NoPoolOrNoLengthGivesTheEmptyTextWithoutADraw) {
 
 TEST(GeneratePassword, LongRequestsGive99CharactersButDrawForEveryOne) {
     SeedRandom(0);
-    const std::string password = GeneratePassword(123, 1, 1, 1);
+    const std::string password(GeneratePassword(123, 1, 1, 1));
     EXPECT_EQ(password.size(), 99u);
     EXPECT_EQ(DrawsSinceSeeding(), 123);
     EXPECT_EQ(password.substr(0, 3), "uuH");

@@ -30,7 +30,9 @@ std::vector<int> DrawPositions(const Flags& flags, const std::string& pool, doub
     std::vector<int> positions;
     positions.reserve(PASSWORD_LENGTH * PASSWORDS_PER_POOL);
     for (int i = 0; i < PASSWORDS_PER_POOL; ++i) {
-        for (char c : GeneratePassword(PASSWORD_LENGTH, flags.lower, flags.upper, flags.digits)) {
+        const Text password =
+            GeneratePassword(PASSWORD_LENGTH, flags.lower, flags.upper, flags.digits);
+        for (char c : std::string_view(password)) {
             positions.push_back(static_cast<int>(pool.find(c)));
         }
     }
@@ -74,8 +76,8 @@ double Bound(int degrees) {
 
 TEST(PasswordStatistics, CharactersAndPairsAreUniformInEveryPool) {
     for (const Flags& flags : ALL_FLAGS) {
-        const std::string pool =
-            CharacterPool(CharsetSelector(flags.lower, flags.upper, flags.digits));
+        const std::string pool(
+            CharacterPool(CharsetSelector(flags.lower, flags.upper, flags.digits)));
         const int n = static_cast<int>(pool.size());
         const std::vector<int> positions = DrawPositions(
             flags, pool, 1000 + CharsetSelector(flags.lower, flags.upper, flags.digits));
@@ -92,7 +94,7 @@ TEST(PasswordStatistics, CharactersAndPairsAreUniformInEveryPool) {
 
 TEST(PasswordStatistics, TheBoundsRejectTheFaultsTheyAreThereFor) {
     const Flags flags = {1, 1, 1};
-    const std::string pool = CharacterPool(111);
+    const std::string pool(CharacterPool(111));
     const int n = static_cast<int>(pool.size());
     const std::vector<int> positions = DrawPositions(flags, pool, 7);
 
@@ -143,8 +145,8 @@ void PlanDraws(const std::vector<uint32_t>& outputs) {
 // so no position gets more than one output more than another: the least bias a 32-bit draw allows.
 TEST(PasswordStatistics, EveryPositionGetsAnEqualShareOfTheOutputs) {
     for (const Flags& flags : ALL_FLAGS) {
-        const std::string pool =
-            CharacterPool(CharsetSelector(flags.lower, flags.upper, flags.digits));
+        const std::string pool(
+            CharacterPool(CharsetSelector(flags.lower, flags.upper, flags.digits)));
         const uint64_t n = pool.size();
         std::vector<uint32_t> outputs;
         std::string expected;

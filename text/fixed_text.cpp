@@ -40,10 +40,8 @@ void WipeFixed(FixedText& buffer) {
 }
 
 Text ConcatText(std::string_view a, std::string_view b) {
-    Text result;
-    result.reserve(a.size() + b.size());
-    result.append(a);
-    result.append(b);
+    Text result(a);
+    result += b;
     return result;
 }
 
@@ -56,7 +54,7 @@ Text MidText(std::string_view s, int32_t start, int32_t count) {
     const std::size_t available = s.size() - first;
     const std::size_t taken =
         count < 0 ? available : std::min<std::size_t>(available, static_cast<std::size_t>(count));
-    return Text(s.data() + first, taken);
+    return Text(std::string_view(s.data() + first, taken)); // substr could throw
 }
 
 Text CommandLineText(int argumentCount, const char* const* arguments) {

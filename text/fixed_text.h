@@ -1,12 +1,10 @@
 #ifndef TESSORIN_TEXT_FIXED_TEXT_H
 #define TESSORIN_TEXT_FIXED_TEXT_H
 
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include "text/text.h"
 
-// An owned, length-counted single-byte (Windows-1252) text.
-using Text = std::string;
+#include <cstdint>
+#include <string_view>
 
 inline constexpr int FIXED_TEXT_SIZE = 100;
 inline constexpr int FIXED_TEXT_CAPACITY = FIXED_TEXT_SIZE - 1;

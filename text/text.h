@@ -1,0 +1,48 @@
+#ifndef TESSORIN_TEXT_TEXT_H
+#define TESSORIN_TEXT_TEXT_H
+
+#include <cstddef>
+#include <string_view>
+
+// An owned, length-counted single-byte (Windows-1252) text, always followed by a zero byte.
+//
+// Not std::string, on purpose: the program is built without exceptions, and every std::string
+// reaches libstdc++'s throwing hooks, which bring the whole exception runtime into the executable.
+// A Text never throws; when no memory can be had for it, the process ends. Texts of up to 15
+// characters, which are nearly all of the program's, live inside the object.
+class Text {
+  public:
+    Text() noexcept = default;
+    Text(std::string_view s);
+    Text(const Text& other) : Text(std::string_view(other)) {}
+    Text(Text&& other) noexcept { TakeFrom(other); }
+    Text& operator=(const Text& other);
+    Text& operator=(Text&& other) noexcept;
+    ~Text() { Release(); }
+
+    const char* data() const noexcept { return bytes_; }
+    const char* c_str() const noexcept { return bytes_; }
+    std::size_t size() const noexcept { return size_; }
+    bool empty() const noexcept { return size_ == 0; }
+    operator std::string_view() const noexcept { return {bytes_, size_}; }
+
+    Text& operator+=(std::string_view s);
+    Text& operator+=(char c) { return *this += std::string_view(&c, 1); }
+
+    friend bool operator==(const Text& a, std::string_view b) noexcept {
+        return std::string_view(a) == b;
+    }
+
+  private:
+    static constexpr std::size_t SMALL = 15;
+
+    void Release() noexcept;
+    void TakeFrom(Text& other) noexcept; // leaves other empty
+
+    char* bytes_ = small_; // small_ or a block of the heap
+    std::size_t size_ = 0;
+    std::size_t capacity_ = SMALL; // characters that fit, not counting the zero byte
+    char small_[SMALL + 1] = {};
+};
+
+#endif
