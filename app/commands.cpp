@@ -69,6 +69,9 @@ void HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     }
     const Controls& controls = appState.controls;
     const HWND sender = reinterpret_cast<HWND>(lParam);
+    if (sender == nullptr) {
+        return; // a menu command; a button that could not be created has a null handle too
+    }
     if (sender == controls.IncrementButton) {
         StepUp();
     } else if (sender == controls.DecrementButton) {

@@ -3,8 +3,12 @@
 #include "app/app_state.h"
 #include "app/commands.h"
 #include "app/menu_bar.h"
+#include "app/selected_object.h"
 #include "app/texts.h"
 #include "text/number_text.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -44,14 +48,19 @@ const ControlLayout CONTROL_LAYOUT[] = {
 };
 
 struct Label {
-    const char* text;
-    int x, y, characters;
+    std::string_view text;
+    int x, y;
 };
 
 const Label LABELS[] = {
-    {"Passwort:", 2, 127, 9}, {"Kleine Buchstaben", 28, 57, 17},        {UPPER_LABEL, 28, 79, 16},
-    {"Ziffern", 28, 101, 7},  {"Anzahl der Zeichen(1-99):", 5, 10, 25},
+    {"Passwort:", 2, 127}, {"Kleine Buchstaben", 28, 57},        {UPPER_LABEL, 28, 79},
+    {"Ziffern", 28, 101},  {"Anzahl der Zeichen(1-99):", 5, 10},
 };
+
+bool IsCheckBox(const ControlLayout& layout) {
+    return std::string_view(layout.className) == "button" &&
+           (layout.style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+}
 
 HFONT MakeFont(int height, const char* face) {
     return CreateFontA(height, 0, 0, 0, FW_DONTCARE, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
@@ -72,12 +81,37 @@ void CreateControls(HWND window) {
             layout.x, layout.y, layout.width, layout.height, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
         appState.controls.*layout.handle = control;
-        if (layout.style == CHECK_BOX) {
+        if (IsCheckBox(layout)) {
             SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
         }
         HFONT font = layout.font == FontKind::Label ? appState.labelFont : appState.buttonFont;
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     }
+}
+
+// The count field keeps its documented width and style, without ES_AUTOHSCROLL, so it refuses a
+// key whose character would not fit. Where the system's own margins leave too little room for
+// "99" in its font (Wine's take 5 of its 30 pixels on each side), they are narrowed just enough.
+void FitTwoDigits(HWND edit) {
+    RECT format = {};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    SIZE digits = {};
+    HDC dc = GetDC(edit);
+    {
+        const SelectedObject font(dc, appState.labelFont);
+        GetTextExtentPoint32A(dc, "99", 2, &digits);
+    }
+    ReleaseDC(edit, dc);
+    const int missing = digits.cx - (format.right - format.left);
+    if (missing <= 0) {
+        return;
+    }
+    const LRESULT margins = SendMessageA(edit, EM_GETMARGINS, 0, 0);
+    const int left = LOWORD(margins), right = HIWORD(margins);
+    const int fromLeft = std::min(left, (missing + 1) / 2);
+    const int fromRight = std::min(right, missing - fromLeft);
+    SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(left - fromLeft, right - fromRight));
 }
 
 void OnCreate(HWND window) {
@@ -86,6 +120,7 @@ void OnCreate(HWND window) {
     appState.labelFont = MakeFont(19, "Times New Roman");
     appState.buttonFont = MakeFont(15, "Arial");
     CreateControls(window);
+    FitTwoDigits(appState.controls.CountEdit);
 }
 
 // Draws the five labels straight onto the window. Drawing between BeginPaint and EndPaint keeps
@@ -94,9 +129,11 @@ void PaintLabels(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, appState.labelFont);
-    for (const Label& label : LABELS) {
-        TextOutA(dc, label.x, label.y, label.text, label.characters);
+    {
+        const SelectedObject font(dc, appState.labelFont);
+        for (const Label& label : LABELS) {
+            TextOutA(dc, label.x, label.y, label.text.data(), static_cast<int>(label.text.size()));
+        }
     }
     EndPaint(window, &paint);
 }

@@ -9,6 +9,12 @@
 
 namespace {
 
+// Shows the error box of a failed start and gives the exit code 0.
+int ReportFailedStart() {
+    MessageBoxA(nullptr, START_FAILED_TEXT, APP_TITLE, MB_ICONERROR);
+    return 0;
+}
+
 // Runs the message loop and gives the quit code.
 int RunMessageLoop() {
     MSG msg;
@@ -65,10 +71,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     int32_t width, height, depth, refresh;
     DesktopMetrics(width, height, depth, refresh);
     if (!RegisterMainClass(instance)) {
-        MessageBoxA(nullptr, REGISTER_FAILED_TEXT, APP_TITLE, MB_ICONERROR);
-        return 0;
+        return ReportFailedStart();
     }
     HWND window = CreateMainWindow(width, height);
+    if (window == nullptr) {
+        return ReportFailedStart(); // without a window the loop would wait for ever
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return RunMessageLoop();

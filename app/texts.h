@@ -7,7 +7,7 @@
 
 inline constexpr char APP_TITLE[] = "Tessorin";
 inline constexpr char CLASS_NAME[] = "Tessorin";
-inline constexpr char REGISTER_FAILED_TEXT[] = "Fenster konnte nicht erstellt werden";
+inline constexpr char START_FAILED_TEXT[] = "Fenster konnte nicht erstellt werden";
 inline constexpr char HELP_CAPTION[] = "Hilfe";
 inline constexpr char ICON_FILE[] = "key.ico";
 

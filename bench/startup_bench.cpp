@@ -1,5 +1,7 @@
 // Start-up time of tessorin.exe against a minimal window program: from process creation until the
 // main window is visible and answers WM_GETTEXT. The two are started in turn, 17 times each.
+#include "window_helpers.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -14,12 +16,6 @@ struct Target {
     const char* className;
     std::vector<double> milliseconds;
 };
-
-std::string Folder() {
-    char path[MAX_PATH];
-    const std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return file.substr(0, file.find_last_of("\\/") + 1);
-}
 
 double Now(LARGE_INTEGER frequency) {
     LARGE_INTEGER count;
@@ -42,7 +38,7 @@ HWND VisibleWindow(DWORD processId, const char* className) {
 
 // Milliseconds from creating the process until its window answers; negative on failure.
 double StartOnce(const Target& target, LARGE_INTEGER frequency) {
-    std::string commandLine = "\"" + Folder() + target.file + "\"";
+    std::string commandLine = "\"" + ProgramFolder() + target.file + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

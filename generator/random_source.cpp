@@ -58,7 +58,8 @@ void SeedRandom(double seed) {
 }
 
 bool SeedRandomWords(const uint32_t (&words)[RANDOM_STATE_WORDS]) {
-    if (std::all_of(std::begin(words), std::end(words), [](uint32_t word) { return word == 0; })) {
+    if ((words[0] & UPPER_MASK) == 0 && std::all_of(std::begin(words) + 1, std::end(words),
+                                                    [](uint32_t word) { return word == 0; })) {
         return false;
     }
     std::copy(std::begin(words), std::end(words), randomState.words);
@@ -90,7 +91,11 @@ double ReadClockSeconds(TimerState& timer, const ClockSource& clock) {
         }
     }
     if (timer.clock == 2) {
-        return static_cast<double>(clock.counter()) * timer.secondsPerCount;
+        int64_t count = 0;
+        if (clock.counter(count)) {
+            return static_cast<double>(count) * timer.secondsPerCount;
+        }
+        timer.clock = 1; // a counter that fails once is not trusted again
     }
     return static_cast<double>(clock.tickCount()) * 0.001;
 }

@@ -27,8 +27,8 @@ extern TimerState timerState;
 void SeedRandom(double seed);
 
 // Takes words as the whole state, used up so that the next draw regenerates it, and marks the
-// source seeded. Refuses a state of zeros only, from which MT19937 yields nothing but zeros, and
-// then changes nothing.
+// source seeded. Refuses a state whose bits that MT19937 uses are all zero (it never uses the low
+// 31 bits of the first word), from which it yields nothing but zeros, and then changes nothing.
 bool SeedRandomWords(const uint32_t (&words)[RANDOM_STATE_WORDS]);
 
 // The next draw: the next tempered 32-bit output times 2^-32, in [0, 1).
@@ -36,15 +36,15 @@ double NextUniform();
 
 // The system's clock: a counter with its frequency, and a 32-bit millisecond tick count.
 struct ClockSource {
-    int64_t (*frequency)(); // counts per second, 0 when there is no counter
-    int64_t (*counter)();
+    int64_t (*frequency)();          // counts per second, 0 when there is no counter
+    bool (*counter)(int64_t& count); // false when the counter could not be read
     uint32_t (*tickCount)();
 };
 
 extern const ClockSource systemClock;
 
-// Reads clock in seconds: the counter times the cached reciprocal of its frequency, or, when the
-// first reading found no counter, the tick count times 0.001 from then on.
+// Reads clock in seconds: the counter times the cached reciprocal of its frequency, or, once the
+// first reading found no counter or a reading of the counter failed, the tick count times 0.001.
 double ReadClockSeconds(TimerState& timer, const ClockSource& clock);
 
 // ReadClockSeconds of the process-wide timer on the system's clock.

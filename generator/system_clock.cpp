@@ -11,10 +11,13 @@ int64_t Frequency() {
     return QueryPerformanceFrequency(&frequency) ? frequency.QuadPart : 0;
 }
 
-int64_t Counter() {
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return count.QuadPart;
+bool Counter(int64_t& count) {
+    LARGE_INTEGER reading;
+    if (!QueryPerformanceCounter(&reading)) {
+        return false;
+    }
+    count = reading.QuadPart;
+    return true;
 }
 
 uint32_t TickCount() {
@@ -34,8 +37,9 @@ int64_t Frequency() {
     return Clock::period::den / Clock::period::num;
 }
 
-int64_t Counter() {
-    return Clock::now().time_since_epoch().count();
+bool Counter(int64_t& count) {
+    count = Clock::now().time_since_epoch().count();
+    return true;
 }
 
 uint32_t TickCount() {

@@ -96,7 +96,13 @@ TEST(RandomSource, AWholeStateIsTakenAsItIsAndAStateOfZerosIsRefused) {
     uint32_t words[RANDOM_STATE_WORDS] = {};
     SeedRandom(5);
     EXPECT_FALSE(SeedRandomWords(words));
+    words[0] = 0x7FFFFFFF; // bits that MT19937 never uses
+    EXPECT_FALSE(SeedRandomWords(words));
     EXPECT_EQ(randomState.words[0], 5u);
+    words[0] = 0x80000000;
+    ASSERT_TRUE(SeedRandomWords(words));
+    EXPECT_NE(NextOutput(), 0u);
+    words[0] = 0;
 
     words[RANDOM_STATE_WORDS - 1] = 1;
     randomState = RandomState{};
@@ -126,6 +132,7 @@ TEST(RandomSource, DrawsStayBelowOneAndCoverItsEnds) {
 struct FakeClock {
     static inline int64_t frequency = 0;
     static inline int64_t counter = 0;
+    static inline bool counterWorks = true;
     static inline uint32_t ticks = 0;
     static inline int frequencyQueries = 0;
     static inline int counterReadings = 0;
@@ -133,8 +140,10 @@ struct FakeClock {
     static ClockSource Source() {
         frequencyQueries = 0;
         counterReadings = 0;
+        counterWorks = true;
         return {[] { return ++frequencyQueries, frequency; },
-                [] { return ++counterReadings, counter; }, [] { return ticks; }};
+                [](int64_t& count) { return ++counterReadings, count = counter, counterWorks; },
+                [] { return ticks; }};
     }
 };
 
@@ -151,6 +160,15 @@ TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
     EXPECT_DOUBLE_EQ(ReadClockSeconds(timer, clock), 123456.789);
     EXPECT_EQ(FakeClock::frequencyQueries, 1);
     EXPECT_EQ(FakeClock::counterReadings, 2);
+
+    // A failed reading falls back to the tick count for good, as a missing counter does.
+    FakeClock::counterWorks = false;
+    FakeClock::ticks = 90061500;
+    EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
+    EXPECT_EQ(timer.clock, 1);
+    FakeClock::counterWorks = true;
+    EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
+    EXPECT_EQ(FakeClock::counterReadings, 3);
 }
 
 TEST(TimerSeconds, FallsBackToTheTickCountForGoodWhenThereIsNoCounter) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // A painted label: its text and where it starts in the main window's client area.
@@ -21,14 +22,11 @@ inline const PaintedLabel PAINTED_LABELS[] = {
     {"Anzahl der Zeichen(1-99):", 5, 10},
 };
 
-// How many dark pixels dc shows in the box of about 5 x height pixels per character behind a
-// label's start, where nothing but the label is dark. The count field covers the end of the last
-// label, so the box stops short of it.
-inline int DarkPixels(HDC dc, const PaintedLabel& label) {
-    const int width = label.x == 5 ? 160 : 5 * static_cast<int>(label.text.size());
+// How many dark pixels dc shows from x = left up to right in the 17 rows from top.
+inline int DarkPixels(HDC dc, int left, int right, int top) {
     int dark = 0;
-    for (int y = label.y; y < label.y + 17; ++y) {
-        for (int x = label.x; x < label.x + width; ++x) {
+    for (int y = top; y < top + 17; ++y) {
+        for (int x = left; x < right; ++x) {
             const COLORREF colour = GetPixel(dc, x, y);
             if (colour != CLR_INVALID &&
                 GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 200) {
@@ -37,6 +35,51 @@ inline int DarkPixels(HDC dc, const PaintedLabel& label) {
         }
     }
     return dark;
+}
+
+// Whether dc, whose client area starts at origin, shows the first and the last character of
+// every label where the labels' font puts them. The count field covers the end of the last
+// label, so only its start is looked at.
+inline bool LabelsPainted(HDC dc, POINT origin, std::string* missing = nullptr) {
+    HFONT font =
+        CreateFontA(19, 0, 0, 0, FW_DONTCARE, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
+    HDC measuring = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(measuring, font);
+    bool painted = true;
+    for (const PaintedLabel& label : PAINTED_LABELS) {
+        const int length = static_cast<int>(label.text.size());
+        SIZE first = {}, allButLast = {}, all = {};
+        GetTextExtentPoint32A(measuring, label.text.c_str(), 1, &first);
+        GetTextExtentPoint32A(measuring, label.text.c_str(), length - 1, &allButLast);
+        GetTextExtentPoint32A(measuring, label.text.c_str(), length, &all);
+        const int left = origin.x + label.x, top = origin.y + label.y;
+        const bool start = DarkPixels(dc, left, left + first.cx, top) > 1;
+        const bool end = &label == &PAINTED_LABELS[4] ||
+                         DarkPixels(dc, left + allButLast.cx, left + all.cx, top) > 1;
+        if (!start || !end) {
+            painted = false;
+            if (missing != nullptr) {
+                *missing += label.text + (start ? " (its end)" : " (its start)") + "; ";
+            }
+        }
+    }
+    SelectObject(measuring, previous);
+    DeleteDC(measuring);
+    DeleteObject(font);
+    return painted;
+}
+
+// Calls step, then asks condition, until condition holds or five seconds have passed.
+inline bool WaitUntil(
+    const std::function<bool()>& condition, const std::function<void()>& step = [] { Sleep(10); }) {
+    const DWORD start = GetTickCount();
+    do {
+        step();
+        if (condition()) {
+            return true;
+        }
+    } while (GetTickCount() - start < 5000);
+    return false;
 }
 
 #endif

@@ -43,20 +43,6 @@ HWND FindTopLevel(DWORD processId, const char* className, const char* title) {
 
 } // namespace
 
-std::string TextOf(HWND window) {
-    std::vector<char> text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) +
-                           1);
-    const LRESULT length =
-        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data(), static_cast<std::size_t>(length));
-}
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    const std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return file.substr(0, file.find_last_of("\\/") + 1);
-}
-
 ProgramDriver::ProgramDriver(const std::string& folder, const std::string& arguments) {
     Launch(folder, arguments);
     AwaitWindow();

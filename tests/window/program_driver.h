@@ -1,6 +1,8 @@
 #ifndef TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
 #define TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
 
+#include "window_helpers.h"
+
 #include <windows.h>
 
 #include <string>
@@ -63,11 +65,5 @@ class ProgramDriver {
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
-
-// Any window's text, read with WM_GETTEXT.
-std::string TextOf(HWND window);
-
-// The folder of the test's own executable, which holds tessorin.exe too.
-std::string ProgramFolder();
 
 #endif

@@ -2,9 +2,11 @@
 // Wine: menus, fonts, the small icon and the pixels of the painted labels.
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/menu_bar.h"
 #include "app/startup.h"
 #include "app/texts.h"
 #include "label_pixels.h"
+#include "window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,49 +16,49 @@
 
 namespace {
 
-// Handles whatever reached the thread's queue in the last few milliseconds.
-void PumpMessages(DWORD milliseconds = 200) {
-    const DWORD end = GetTickCount() + milliseconds;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+// Handles whatever has reached the thread's queue, then rests for 10 ms.
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    Sleep(10);
 }
 
-// The path of a file in the folder of the test's executable.
-std::string BesideThisProgram(const char* name) {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
+void RegisterOnce() {
+    WNDCLASSA known;
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), CLASS_NAME, &known)) {
+        ASSERT_TRUE(RegisterMainClass(GetModuleHandleA(nullptr)));
+    }
 }
 
 // A freshly created and shown main window, destroyed at the end of the test.
 class MainWindow : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static const bool registered = RegisterMainClass(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(registered);
-    }
+    static void SetUpTestSuite() { RegisterOnce(); }
 
-    void Open() {
+    void Open(int desktopWidth = 1920, int desktopHeight = 1080) {
         appState = AppState{};
-        window_ = CreateMainWindow(1920, 1080);
+        window_ = CreateMainWindow(desktopWidth, desktopHeight);
         ASSERT_NE(window_, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
         UpdateWindow(window_);
-        PumpMessages();
+        WaitUntil([this] { return LabelsShown(); }, PumpMessages);
     }
 
     void TearDown() override {
         if (window_ != nullptr) {
             DestroyWindow(window_);
-            PumpMessages(50);
+            PumpMessages();
         }
+    }
+
+    bool LabelsShown(std::string* missing = nullptr) {
+        HDC dc = GetDC(window_);
+        const bool shown = LabelsPainted(dc, {0, 0}, missing);
+        ReleaseDC(window_, dc);
+        return shown;
     }
 
     std::string MenuText(HMENU menu, UINT position) {
@@ -66,11 +68,9 @@ class MainWindow : public testing::Test {
     }
 
     void ExpectLabelsShown(const char* when) {
-        HDC dc = GetDC(window_);
-        for (const PaintedLabel& label : PAINTED_LABELS) {
-            EXPECT_GT(DarkPixels(dc, label), 20) << label.text << " " << when;
-        }
-        ReleaseDC(window_, dc);
+        std::string missing;
+        EXPECT_TRUE(WaitUntil([&] { return missing.clear(), LabelsShown(&missing); }, PumpMessages))
+            << "not painted " << when << ": " << missing;
     }
 
     HWND window_ = nullptr;
@@ -146,7 +146,7 @@ class SmallIcon : public MainWindow {
 };
 
 TEST_F(SmallIcon, ComesFromKeyIcoInTheCurrentFolder) {
-    std::ifstream file(BesideThisProgram("tessorin.ico"), std::ios::binary);
+    std::ifstream file(ProgramFolder() + "tessorin.ico", std::ios::binary);
     const std::string icon((std::istreambuf_iterator<char>(file)),
                            std::istreambuf_iterator<char>());
     ASSERT_GT(icon.size(), 9000u);
@@ -181,23 +181,99 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
 
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
-    PumpMessages();
     ExpectLabelsShown("after the whole window was invalidated");
 
     ShowWindow(window_, SW_MINIMIZE);
-    PumpMessages();
+    WaitUntil([this] { return IsIconic(window_) != FALSE; }, PumpMessages);
     ShowWindow(window_, SW_RESTORE);
-    PumpMessages();
     ExpectLabelsShown("after minimising and restoring");
 
     RECT frame;
     GetWindowRect(window_, &frame);
     HWND cover = CreateWindowExA(WS_EX_TOPMOST, "static", "", WS_POPUP | WS_VISIBLE, frame.left,
                                  frame.top, 240, 260, nullptr, nullptr, nullptr, nullptr);
-    PumpMessages();
+    WaitUntil([this] { return !LabelsShown(); }, PumpMessages);
     DestroyWindow(cover);
-    PumpMessages();
     ExpectLabelsShown("after being covered and uncovered");
+}
+
+// The outer rectangle is centred, each coordinate rounded to the nearest integer with ties to
+// even: 1367 x 771 tells that apart from truncation, 1365 and 1366 from rounding ties up.
+TEST_F(MainWindow, OpensCentredOnDesktopsOfAnySize) {
+    const struct {
+        int width, height, x, y;
+    } desktops[] = {{1920, 1080, 840, 410},
+                    {1024, 768, 392, 254},
+                    {1367, 771, 564, 256},
+                    {1365, 769, 562, 254},
+                    {1366, 767, 563, 254}};
+    for (const auto& d : desktops) {
+        Open(d.width, d.height);
+        RECT frame;
+        GetWindowRect(window_, &frame);
+        EXPECT_EQ(frame.left, d.x) << d.width << " x " << d.height;
+        EXPECT_EQ(frame.top, d.y) << d.width << " x " << d.height;
+        DestroyWindow(window_);
+        window_ = nullptr;
+    }
+}
+
+// A menu command carries no sender; with a button that was never created (its handle is null)
+// it still runs its own command only.
+TEST_F(MainWindow, MenuCommandsRunOnlyTheirOwnCommandWhenAButtonIsMissing) {
+    Open();
+    DestroyWindow(appState.controls.IncrementButton);
+    appState.controls.IncrementButton = nullptr;
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_GENERATE, 0), 0);
+    EXPECT_EQ(TextOf(appState.controls.PasswordEdit).size(), 8u);
+    EXPECT_EQ(TextOf(appState.controls.CountEdit), "8");
+}
+
+// Refuses to create windows of the program's class: a window creation that fails.
+LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
+    char name[16] = {};
+    GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+    if (code == HCBT_CREATEWND && std::string(name) == CLASS_NAME) {
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::string errorBoxTexts;
+
+// Reads and answers the error box; ends the waiting thread's loop when no box comes.
+DWORD WINAPI AnswerErrorBox(LPVOID waitingThread) {
+    HWND box = nullptr;
+    if (!WaitUntil([&box] { return (box = FindWindowA("#32770", APP_TITLE)) != nullptr; })) {
+        PostThreadMessageA(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(waitingThread)), WM_QUIT,
+                           99, 0);
+        return 0;
+    }
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        errorBoxTexts += TextOf(child) + "|";
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+// Where the window cannot be created, start-up shows the error box and ends with exit code 0
+// instead of waiting for messages that never come.
+TEST(StartUp, AFailedWindowCreationShowsTheErrorBoxAndEnds) {
+    RegisterOnce();
+    UnregisterClassA(CLASS_NAME, GetModuleHandleA(nullptr));
+    HHOOK refusal = SetWindowsHookExA(WH_CBT, RefuseMainWindow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refusal, nullptr);
+    HANDLE answerer = CreateThread(
+        nullptr, 0, AnswerErrorBox,
+        reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId())), 0, nullptr);
+    const int exitCode = WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+    WaitForSingleObject(answerer, 10000);
+    CloseHandle(answerer);
+    UnhookWindowsHookEx(refusal);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_NE(errorBoxTexts.find("Fenster konnte nicht erstellt werden"), std::string::npos)
+        << errorBoxTexts;
 }
 
 // The texts are single-byte Windows-1252, whatever the encoding of the source files.

@@ -1,12 +1,13 @@
 // Thousands of commands with random counts, pasted texts and classes: the program keeps answering,
 // every password meets its invariants, and memory and window-system objects stay flat.
 #include "program_driver.h"
-#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -58,6 +59,45 @@ std::string RandomCountText(std::mt19937& random) {
     }
 }
 
+// The length Generate asks for, modelled apart from the program: the field's first three
+// characters, leading spaces, then &H, &O, &B or & with digits of that radix, or else white space,
+// a sign and decimal digits.
+int RequestedLength(const std::string& field) {
+    std::string text = field.substr(0, 3);
+    text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
+    int value = 0, sign = 1, radix = 10;
+    std::size_t i = 0;
+    if (text.size() > 1 && text[0] == '&') {
+        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[1])));
+        radix = letter == 'h' ? 16 : letter == 'b' ? 2 : 8;
+        i = std::strchr("hob", letter) != nullptr ? 2 : 1;
+    } else {
+        i = std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size());
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            sign = text[i++] == '-' ? -1 : 1;
+        }
+    }
+    static const char digits[] = "0123456789abcdef";
+    for (; i < text.size(); ++i) {
+        const char* digit = std::strchr(digits, std::tolower(static_cast<unsigned char>(text[i])));
+        if (text[i] == '\0' || digit == nullptr || digit - digits >= radix) {
+            break;
+        }
+        value = value * radix + static_cast<int>(digit - digits);
+    }
+    return sign * value;
+}
+
+// Whether text is a count as the steps write it: plain decimal digits from lowest to highest.
+bool IsCountBetween(const std::string& text, int lowest, int highest) {
+    if (text.empty() || text.size() > 3 || text[0] == '0' ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const int value = std::stoi(text);
+    return value >= lowest && value <= highest;
+}
+
 TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ProgramDriver program;
     std::mt19937 random(20261208);
@@ -74,19 +114,17 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         case 0: program.PasteCount(RandomCountText(random)); break;
         case 1: program.Click(boxes[random() % 3]); break;
         case 2: {
-            const int up = RoundToInteger(ParseReal(program.CountAfter(program.IncrementButton())));
-            ASSERT_GE(up, 1);
-            ASSERT_LE(up, 99);
+            const std::string text = program.CountAfter(program.IncrementButton());
+            ASSERT_TRUE(IsCountBetween(text, 1, 99)) << text;
             break;
         }
         case 3: {
             const std::string text = program.CountAfter(program.DecrementButton());
-            ASSERT_GE(ParseInteger(text), 1) << text;
-            ASSERT_EQ(FormatInteger(ParseInteger(text)), text);
+            ASSERT_TRUE(IsCountBetween(text, 1, 998)) << text;
             break;
         }
         default: {
-            const std::string count = TextOf(program.CountEdit()).substr(0, 3);
+            const std::string count = TextOf(program.CountEdit());
             std::string pool;
             for (int i = 0; i < 3; ++i) {
                 if (SendMessageA(boxes[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
@@ -95,8 +133,8 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             }
             const std::string password = program.Generate();
             ++generated;
-            const int wanted = pool.empty() ? 0 : std::clamp(ParseInteger(count), 0, 99);
-            ASSERT_EQ(password.size(), std::size_t(wanted)) << "count text " << count;
+            const int wanted = pool.empty() ? 0 : std::clamp(RequestedLength(count), 0, 99);
+            ASSERT_EQ(password.size(), std::size_t(wanted)) << "count text " << count.substr(0, 3);
             ASSERT_EQ(password.find_first_not_of(pool), std::string::npos) << password;
         }
         }
@@ -117,13 +155,14 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ASSERT_GT(before.workingSet, 0u);
     EXPECT_LT(after.workingSet, before.workingSet + 1024 * 1024);
     EXPECT_LT(after.committedBytes, before.committedBytes + 1024 * 1024);
-    // Wine counts no window-system objects (GetGuiResources gives 0); Windows does.
-    if (before.gdiObjects != 0 || before.userObjects != 0) {
-        EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
-        EXPECT_LE(after.userObjects, before.userObjects + 2);
-    }
     program.Click(program.ExitButton());
     EXPECT_EQ(program.WaitForExit(), 0u);
+    if (before.gdiObjects == 0 && before.userObjects == 0) {
+        GTEST_SKIP() << "the count of GDI and USER objects: this system does not report it "
+                        "(GetGuiResources gives 0, as under Wine)";
+    }
+    EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
+    EXPECT_LE(after.userObjects, before.userObjects + 2);
 }
 
 } // namespace

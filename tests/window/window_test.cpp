@@ -192,13 +192,19 @@ TEST(Steps, StepTheCountWithinItsBounds) {
 
 TEST(Steps, TypedDigitsCountAndTypedLettersAreRefused) {
     ProgramDriver program;
-    SendMessageA(program.CountEdit(), EM_SETSEL, 0, -1);
-    program.Type(program.CountEdit(), "5");
-    EXPECT_EQ(TextOf(program.CountEdit()), "5");
-    program.Type(program.CountEdit(), "x-.e+&");
-    EXPECT_EQ(TextOf(program.CountEdit()), "5");
-    EXPECT_EQ(program.Generate().size(), 5u);
-    EXPECT_EQ(program.CountAfter(program.IncrementButton()), "6");
+    const struct {
+        const char* typed;
+        const char* shown;
+        std::size_t length;
+    } cases[] = {
+        {"5", "5", 5}, {"12", "12", 12}, {"99", "99", 99}, {"16", "16", 16}, {"7x-.e+&", "7", 7}};
+    for (const auto& c : cases) {
+        SendMessageA(program.CountEdit(), EM_SETSEL, 0, -1);
+        program.Type(program.CountEdit(), c.typed);
+        EXPECT_EQ(TextOf(program.CountEdit()), c.shown) << c.typed;
+        EXPECT_EQ(program.Generate().size(), c.length) << c.typed;
+    }
+    EXPECT_EQ(program.CountAfter(program.IncrementButton()), "8");
 }
 
 // Help shows the same box from the button and from the menu, and closing it returns to the window.
@@ -341,23 +347,24 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
 TEST(Painting, TheLabelsShowOnTheScreenAfterMinimisingAndAfterARepaint) {
     ProgramDriver program;
     auto expectLabels = [&program](const char* when) {
-        HDC screen = GetDC(nullptr);
-        POINT origin = {0, 0};
-        ClientToScreen(program.Window(), &origin);
-        for (const PaintedLabel& label : PAINTED_LABELS) {
-            const PaintedLabel onScreen = {label.text, origin.x + label.x, origin.y + label.y};
-            EXPECT_GT(DarkPixels(screen, onScreen), 20) << label.text << " " << when;
-        }
-        ReleaseDC(nullptr, screen);
+        std::string missing;
+        EXPECT_TRUE(WaitUntil([&] {
+            HDC screen = GetDC(nullptr);
+            POINT origin = {0, 0};
+            ClientToScreen(program.Window(), &origin);
+            missing.clear();
+            const bool painted = LabelsPainted(screen, origin, &missing);
+            ReleaseDC(nullptr, screen);
+            return painted;
+        })) << "not painted "
+            << when << ": " << missing;
     };
     expectLabels("at first");
     ShowWindow(program.Window(), SW_MINIMIZE);
     ShowWindow(program.Window(), SW_RESTORE);
     UpdateWindow(program.Window());
-    Sleep(200);
     expectLabels("after minimising and restoring");
     RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    Sleep(200);
     expectLabels("after a repaint of the whole window");
 }
 
