@@ -8,7 +8,7 @@ version resource that names the product and its version."""
 import struct
 import sys
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "bcrypt.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 # The COFF machine and the optional header's magic of each machine.
 MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}

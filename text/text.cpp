@@ -1,12 +1,6 @@
 #include "text/text.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-
-Text::Text(std::string_view s) {
-    *this += s;
-}
 
 Text& Text::operator=(const Text& other) {
     if (this != &other) {
@@ -47,25 +41,21 @@ void Text::TakeFrom(Text& other) noexcept {
     other.Release();
 }
 
-Text& Text::operator+=(std::string_view s) {
-    if (s.size() <= capacity_ - size_) {
-        std::memmove(bytes_ + size_, s.data(), s.size()); // s may lie within this text
-    } else {
-        // Doubling keeps a run of single-character appends linear. The old bytes are freed only
-        // after the copy, since s may lie within them.
-        const std::size_t capacity = std::max(size_ + s.size(), 2 * capacity_);
-        char* bytes = static_cast<char*>(std::malloc(capacity + 1));
-        if (bytes == nullptr) {
-            std::abort();
-        }
-        std::memcpy(bytes, bytes_, size_);
-        std::memcpy(bytes + size_, s.data(), s.size());
-        if (bytes_ != small_) {
-            std::free(bytes_);
-        }
-        bytes_ = bytes;
-        capacity_ = capacity;
+Text& Text::Grow(std::string_view s) {
+    // Doubling keeps a run of single-character appends linear. The old bytes are freed only after
+    // the copy, since s may lie within them.
+    const std::size_t capacity = std::max(size_ + s.size(), 2 * capacity_);
+    char* bytes = static_cast<char*>(std::malloc(capacity + 1));
+    if (bytes == nullptr) {
+        std::abort();
     }
+    std::memcpy(bytes, bytes_, size_);
+    std::memcpy(bytes + size_, s.data(), s.size());
+    if (bytes_ != small_) {
+        std::free(bytes_);
+    }
+    bytes_ = bytes;
+    capacity_ = capacity;
     size_ += s.size();
     bytes_[size_] = '\0';
     return *this;

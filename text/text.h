@@ -2,6 +2,8 @@
 #define TESSORIN_TEXT_TEXT_H
 
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 // An owned, length-counted single-byte (Windows-1252) text, always followed by a zero byte.
@@ -12,13 +14,28 @@
 // characters, which are nearly all of the program's, live inside the object.
 class Text {
   public:
-    Text() noexcept = default;
-    Text(std::string_view s);
+    Text() noexcept { small_[0] = '\0'; }
+    Text(std::string_view s) {
+        if (s.size() > SMALL) {
+            small_[0] = '\0';
+            Grow(s);
+            return;
+        }
+        // A plain loop: most of these texts are one character long, too short for a call.
+        for (; size_ < s.size(); ++size_) {
+            small_[size_] = s[size_];
+        }
+        small_[size_] = '\0';
+    }
     Text(const Text& other) : Text(std::string_view(other)) {}
     Text(Text&& other) noexcept { TakeFrom(other); }
     Text& operator=(const Text& other);
     Text& operator=(Text&& other) noexcept;
-    ~Text() { Release(); }
+    ~Text() {
+        if (bytes_ != small_) {
+            std::free(bytes_);
+        }
+    }
 
     const char* data() const noexcept { return bytes_; }
     const char* c_str() const noexcept { return bytes_; }
@@ -26,7 +43,15 @@ class Text {
     bool empty() const noexcept { return size_ == 0; }
     operator std::string_view() const noexcept { return {bytes_, size_}; }
 
-    Text& operator+=(std::string_view s);
+    Text& operator+=(std::string_view s) {
+        if (s.size() > capacity_ - size_) {
+            return Grow(s);
+        }
+        std::memmove(bytes_ + size_, s.data(), s.size()); // s may lie within this text
+        size_ += s.size();
+        bytes_[size_] = '\0';
+        return *this;
+    }
     Text& operator+=(char c) { return *this += std::string_view(&c, 1); }
 
     friend bool operator==(const Text& a, std::string_view b) noexcept {
@@ -36,13 +61,14 @@ class Text {
   private:
     static constexpr std::size_t SMALL = 15;
 
+    Text& Grow(std::string_view s); // appends s where it does not fit
     void Release() noexcept;
     void TakeFrom(Text& other) noexcept; // leaves other empty
 
     char* bytes_ = small_; // small_ or a block of the heap
     std::size_t size_ = 0;
     std::size_t capacity_ = SMALL; // characters that fit, not counting the zero byte
-    char small_[SMALL + 1] = {};
+    char small_[SMALL + 1];        // zero-terminated from the first character on
 };
 
 #endif
