@@ -207,6 +207,8 @@ TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {
         EXPECT_EQ(RoundToInteger(0.4), 0) << mode;
         EXPECT_EQ(ParseReal("0.1"), 0x1.999999999999ap-4) << mode;
         EXPECT_EQ(ParseReal("-0.1"), -0x1.999999999999ap-4) << mode;
+        EXPECT_EQ(ParseReal("&H20000000000001"), 9007199254740992.0) << mode;
+        EXPECT_EQ(ParseReal("&H20000000000003"), 9007199254740996.0) << mode;
     }
     std::fesetround(saved);
 }

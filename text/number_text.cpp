@@ -115,6 +115,16 @@ double RoundToDouble(uint64_t magnitude, int64_t exponent, bool sticky, bool neg
     return std::bit_cast<double>(sign | std::min(bits, INFINITY_BITS));
 }
 
+// The double nearest to value, whatever the floating-point unit's precision and rounding mode.
+double IntegerToReal(int64_t value) {
+    if (value == 0) {
+        return 0.0;
+    }
+    const uint64_t magnitude =
+        value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    return RoundToDouble(magnitude, 0, false, value < 0);
+}
+
 // A forward reader over the text, where reading past the end yields a zero byte.
 class Cursor {
   public:
@@ -249,7 +259,7 @@ uint32_t ReadUnsignedDecimal(std::string_view s) {
     }
     uint32_t value = 0;
     bool overflow = false;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
         uint32_t digit = static_cast<uint32_t>(s[i] - '0');
         if (value > (std::numeric_limits<uint32_t>::max() - digit) / 10) {
             overflow = true;
@@ -296,8 +306,7 @@ double ParseReal(std::string_view s) {
         return 0.0;
     }
     if (IsAmpersandNumber(s)) {
-        // One rounding to nearest, in either precision of the x87 unit.
-        return static_cast<double>(static_cast<int64_t>(ReadAmpersandNumber(s)));
+        return IntegerToReal(static_cast<int64_t>(ReadAmpersandNumber(s)));
     }
     Text copy;
     for (char c : s) {
