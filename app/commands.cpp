@@ -1,7 +1,7 @@
 #include "app/commands.h"
 
 #include "app/app_state.h"
-#include "app/menu_bar.h"
+#include "app/ids.h"
 #include "app/texts.h"
 #include "generator/password_generator.h"
 #include "text/number_text.h"
@@ -57,7 +57,7 @@ void ShowHelp(HWND window) {
 
 } // namespace
 
-void HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != 0) {
         return;
     }

@@ -4,6 +4,6 @@
 #include <windows.h>
 
 // Handles WM_COMMAND from the menu and the push buttons; notifications are ignored.
-void HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
+void OnCommand(HWND window, WPARAM wParam, LPARAM lParam);
 
 #endif

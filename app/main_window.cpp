@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
+#include "app/ids.h"
 #include "app/menu_bar.h"
 #include "app/selected_object.h"
 #include "app/texts.h"
@@ -125,7 +126,7 @@ void OnCreate(HWND window) {
 
 // Draws the five labels straight onto the window. Drawing between BeginPaint and EndPaint keeps
 // them: labels drawn before the background is erased would be wiped out by the erasing.
-void PaintLabels(HWND window) {
+void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     SetBkMode(dc, TRANSPARENT);
@@ -148,8 +149,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         }
         break;
-    case WM_PAINT: PaintLabels(window); return 0;
-    case WM_COMMAND: HandleCommand(window, wParam, lParam); return 0;
+    case WM_PAINT: OnPaint(window); return 0;
+    case WM_COMMAND: OnCommand(window, wParam, lParam); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: break;
     }

@@ -5,7 +5,6 @@
 
 inline constexpr int WINDOW_WIDTH = 240;
 inline constexpr int WINDOW_HEIGHT = 260;
-inline constexpr int IDC_TEXTFIELD = 30;
 
 // The main window's procedure: creation, colour, painting, commands and destruction.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

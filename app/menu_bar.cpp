@@ -1,6 +1,7 @@
 #include "app/menu_bar.h"
 
 #include "app/app_state.h"
+#include "app/ids.h"
 
 void AddMenuPopup(HMENU bar, int position, const char* title, UINT flags) {
     HMENU popup = CreatePopupMenu();

@@ -3,10 +3,6 @@
 
 #include <windows.h>
 
-inline constexpr int IDM_GENERATE = 101;
-inline constexpr int IDM_EXIT = 102;
-inline constexpr int IDM_HELP = 103;
-
 // Creates a popup, keeps it as PopupTable[position] and inserts it into bar at that position.
 void AddMenuPopup(HMENU bar, int position, const char* title, UINT flags);
 

@@ -1,8 +1,8 @@
 // The main window built inside the test's own process, for what another process cannot ask under
 // Wine: menus, fonts, the small icon and the pixels of the painted labels.
 #include "app/app_state.h"
+#include "app/ids.h"
 #include "app/main_window.h"
-#include "app/menu_bar.h"
 #include "app/startup.h"
 #include "app/texts.h"
 #include "label_pixels.h"
