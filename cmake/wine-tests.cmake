@@ -5,11 +5,12 @@ include_guard(GLOBAL)
 # service processes started once for the whole run spare each test the start of Wine's helpers.
 set(TESSORIN_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
 set(TESSORIN_WINE_SKIPPED 77)
+# One display per bitness, so that the two Windows builds never share one.
+set(display ":87")
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(TESSORIN_DISPLAY ":88" CACHE STRING "X display of the Xvfb that the window tests start")
-else()
-    set(TESSORIN_DISPLAY ":87" CACHE STRING "X display of the Xvfb that the window tests start")
+    set(display ":88")
 endif()
+set(TESSORIN_DISPLAY ${display} CACHE STRING "X display of the Xvfb that the window tests start")
 
 if(CMAKE_CROSSCOMPILING)
     # A virtual display for the window tests, started first so that Wine's services know it.

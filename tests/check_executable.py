@@ -2,9 +2,8 @@
 """check_executable.py EXE MACHINE PRODUCT VERSION
 
 Checks tessorin.exe as Windows sees it: a GUI program for MACHINE (i386 or x86-64) that imports
-only system DLLs,
-carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon group, and a
-version resource that names the product and its version."""
+only system DLLs, carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon
+group, and a version resource that names the product and its version."""
 import struct
 import sys
 

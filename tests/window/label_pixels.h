@@ -1,6 +1,9 @@
 #ifndef TESSORIN_TESTS_WINDOW_LABEL_PIXELS_H
 #define TESSORIN_TESTS_WINDOW_LABEL_PIXELS_H
 
+#include "app/selected_object.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -37,35 +40,43 @@ inline int DarkPixels(HDC dc, int left, int right, int top) {
     return dark;
 }
 
-// Whether dc, whose client area starts at origin, shows the first and the last character of
-// every label where the labels' font puts them. The count field covers the end of the last
-// label, so only its start is looked at.
-inline bool LabelsPainted(HDC dc, POINT origin, std::string* missing = nullptr) {
+// Whether window shows the first and the last character of every label where the labels' font
+// puts them, read from its own device context or from the screen. The count field covers the end
+// of the last label, so only its start is looked at.
+inline bool LabelsShow(HWND window, bool onScreen, std::string* missing = nullptr) {
+    HWND source = onScreen ? nullptr : window;
+    HDC dc = GetDC(source);
+    POINT origin = {0, 0};
+    if (onScreen) {
+        ClientToScreen(window, &origin);
+    }
     HFONT font =
         CreateFontA(19, 0, 0, 0, FW_DONTCARE, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
     HDC measuring = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(measuring, font);
     bool painted = true;
-    for (const PaintedLabel& label : PAINTED_LABELS) {
-        const int length = static_cast<int>(label.text.size());
-        SIZE first = {}, allButLast = {}, all = {};
-        GetTextExtentPoint32A(measuring, label.text.c_str(), 1, &first);
-        GetTextExtentPoint32A(measuring, label.text.c_str(), length - 1, &allButLast);
-        GetTextExtentPoint32A(measuring, label.text.c_str(), length, &all);
-        const int left = origin.x + label.x, top = origin.y + label.y;
-        const bool start = DarkPixels(dc, left, left + first.cx, top) > 1;
-        const bool end = &label == &PAINTED_LABELS[4] ||
-                         DarkPixels(dc, left + allButLast.cx, left + all.cx, top) > 1;
-        if (!start || !end) {
-            painted = false;
-            if (missing != nullptr) {
-                *missing += label.text + (start ? " (its end)" : " (its start)") + "; ";
+    {
+        const SelectedObject selected(measuring, font);
+        for (const PaintedLabel& label : PAINTED_LABELS) {
+            const int length = static_cast<int>(label.text.size());
+            SIZE first = {}, allButLast = {}, all = {};
+            GetTextExtentPoint32A(measuring, label.text.c_str(), 1, &first);
+            GetTextExtentPoint32A(measuring, label.text.c_str(), length - 1, &allButLast);
+            GetTextExtentPoint32A(measuring, label.text.c_str(), length, &all);
+            const int left = origin.x + label.x, top = origin.y + label.y;
+            const bool start = DarkPixels(dc, left, left + first.cx, top) > 1;
+            const bool end = &label == &PAINTED_LABELS[4] ||
+                             DarkPixels(dc, left + allButLast.cx, left + all.cx, top) > 1;
+            if (!start || !end) {
+                painted = false;
+                if (missing != nullptr) {
+                    *missing += label.text + (start ? " (its end)" : " (its start)") + "; ";
+                }
             }
         }
     }
-    SelectObject(measuring, previous);
     DeleteDC(measuring);
     DeleteObject(font);
+    ReleaseDC(source, dc);
     return painted;
 }
 
@@ -80,6 +91,16 @@ inline bool WaitUntil(
         }
     } while (GetTickCount() - start < 5000);
     return false;
+}
+
+// Waits, running step between looks, until window shows its labels; a failure names those missing.
+inline testing::AssertionResult LabelsAppear(
+    HWND window, bool onScreen, const std::function<void()>& step = [] { Sleep(10); }) {
+    std::string missing;
+    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, onScreen, &missing); }, step)) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "not painted: " << missing;
 }
 
 #endif

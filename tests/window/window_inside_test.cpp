@@ -44,7 +44,7 @@ class MainWindow : public testing::Test {
         ASSERT_NE(window_, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
         UpdateWindow(window_);
-        WaitUntil([this] { return LabelsShown(); }, PumpMessages);
+        (void)LabelsAppear(window_, false, PumpMessages);
     }
 
     void TearDown() override {
@@ -54,13 +54,6 @@ class MainWindow : public testing::Test {
         }
     }
 
-    bool LabelsShown(std::string* missing = nullptr) {
-        HDC dc = GetDC(window_);
-        const bool shown = LabelsPainted(dc, {0, 0}, missing);
-        ReleaseDC(window_, dc);
-        return shown;
-    }
-
     std::string MenuText(HMENU menu, UINT position) {
         char text[64] = {};
         GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
@@ -68,9 +61,7 @@ class MainWindow : public testing::Test {
     }
 
     void ExpectLabelsShown(const char* when) {
-        std::string missing;
-        EXPECT_TRUE(WaitUntil([&] { return missing.clear(), LabelsShown(&missing); }, PumpMessages))
-            << "not painted " << when << ": " << missing;
+        EXPECT_TRUE(LabelsAppear(window_, false, PumpMessages)) << when;
     }
 
     HWND window_ = nullptr;
@@ -192,7 +183,7 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
     GetWindowRect(window_, &frame);
     HWND cover = CreateWindowExA(WS_EX_TOPMOST, "static", "", WS_POPUP | WS_VISIBLE, frame.left,
                                  frame.top, 240, 260, nullptr, nullptr, nullptr, nullptr);
-    WaitUntil([this] { return !LabelsShown(); }, PumpMessages);
+    WaitUntil([this] { return !LabelsShow(window_, false); }, PumpMessages);
     DestroyWindow(cover);
     ExpectLabelsShown("after being covered and uncovered");
 }

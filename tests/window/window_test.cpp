@@ -346,26 +346,13 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
 
 TEST(Painting, TheLabelsShowOnTheScreenAfterMinimisingAndAfterARepaint) {
     ProgramDriver program;
-    auto expectLabels = [&program](const char* when) {
-        std::string missing;
-        EXPECT_TRUE(WaitUntil([&] {
-            HDC screen = GetDC(nullptr);
-            POINT origin = {0, 0};
-            ClientToScreen(program.Window(), &origin);
-            missing.clear();
-            const bool painted = LabelsPainted(screen, origin, &missing);
-            ReleaseDC(nullptr, screen);
-            return painted;
-        })) << "not painted "
-            << when << ": " << missing;
-    };
-    expectLabels("at first");
+    EXPECT_TRUE(LabelsAppear(program.Window(), true)) << "at first";
     ShowWindow(program.Window(), SW_MINIMIZE);
     ShowWindow(program.Window(), SW_RESTORE);
     UpdateWindow(program.Window());
-    expectLabels("after minimising and restoring");
+    EXPECT_TRUE(LabelsAppear(program.Window(), true)) << "after minimising and restoring";
     RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    expectLabels("after a repaint of the whole window");
+    EXPECT_TRUE(LabelsAppear(program.Window(), true)) << "after a repaint of the whole window";
 }
 
 } // namespace
