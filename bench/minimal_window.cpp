@@ -15,8 +15,6 @@ LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-} // namespace
-
 // Two edit fields and nine buttons, at the places and sizes of tessorin.exe's, without fonts.
 void AddPlainControls(HWND window) {
     const struct {
@@ -32,6 +30,8 @@ void AddPlainControls(HWND window) {
                         window, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     WNDCLASSA windowClass = {};

@@ -44,6 +44,7 @@ class MainWindow : public testing::Test {
         ASSERT_NE(window_, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
         UpdateWindow(window_);
+        // Waits until the window has painted; the tests that are about the labels check them.
         (void)LabelsAppear(window_, false, PumpMessages);
     }
 
