@@ -2,6 +2,7 @@
 #define TESSORIN_TESTS_WINDOW_LABEL_PIXELS_H
 
 #include "app/selected_object.h"
+#include "window_helpers.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -80,7 +81,7 @@ inline bool LabelsShow(HWND window, bool onScreen, std::string* missing = nullpt
     return painted;
 }
 
-// Calls step, then asks condition, until condition holds or five seconds have passed.
+// Calls step, then asks condition, until condition holds or five seconds (Scaled) have passed.
 inline bool WaitUntil(
     const std::function<bool()>& condition, const std::function<void()>& step = [] { Sleep(10); }) {
     const DWORD start = GetTickCount();
@@ -89,7 +90,7 @@ inline bool WaitUntil(
         if (condition()) {
             return true;
         }
-    } while (GetTickCount() - start < 5000);
+    } while (GetTickCount() - start < Scaled(5000));
     return false;
 }
 

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr DWORD WAIT_STEP = 10;
-constexpr int WAIT_STEPS = 500;
-
 struct Search {
     DWORD processId;
     const char* className;
@@ -30,14 +27,15 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
 }
 
 HWND FindTopLevel(DWORD processId, const char* className, const char* title) {
-    for (int step = 0; step < WAIT_STEPS; ++step) {
+    const DWORD start = GetTickCount();
+    do {
         Search search = {processId, className, title, nullptr};
         EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) {
             return search.found;
         }
-        Sleep(WAIT_STEP);
-    }
+        Sleep(10);
+    } while (GetTickCount() - start < Scaled(5000));
     return nullptr;
 }
 
@@ -60,25 +58,28 @@ void ProgramDriver::Launch(const std::string& folder, const std::string& argumen
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process_)) {
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process_.info)) {
         throw std::runtime_error("tessorin.exe could not be started");
     }
 }
 
 void ProgramDriver::AwaitWindow() {
-    window_ = FindTopLevel(process_.dwProcessId, "Tessorin", "Tessorin");
+    window_ = FindTopLevel(process_.info.dwProcessId, "Tessorin", "Tessorin");
     if (window_ == nullptr) {
         throw std::runtime_error("the window of tessorin.exe did not appear");
     }
 }
 
-ProgramDriver::~ProgramDriver() {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
+ProgramDriver::Process::~Process() {
+    if (info.hProcess == nullptr) {
+        return;
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, Scaled(5000));
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
 }
 
 HWND ProgramDriver::ControlAt(int x, int y) const {
@@ -110,7 +111,7 @@ void ProgramDriver::Type(HWND control, const std::string& text) const {
 
 void ProgramDriver::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
     DWORD_PTR result;
-    SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, 10000, &result);
+    SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, Scaled(10000), &result);
 }
 
 void ProgramDriver::PasteCount(const std::string& text) const {
@@ -128,12 +129,12 @@ std::string ProgramDriver::Generate() const {
 }
 
 HWND ProgramDriver::WaitForBox(const char* caption) const {
-    return FindTopLevel(process_.dwProcessId, "#32770", caption);
+    return FindTopLevel(process_.info.dwProcessId, "#32770", caption);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {
-    WaitForSingleObject(process_.hProcess, milliseconds);
+    WaitForSingleObject(process_.info.hProcess, Scaled(milliseconds));
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
+    GetExitCodeProcess(process_.info.hProcess, &code);
     return code;
 }

@@ -17,12 +17,9 @@ class ProgramDriver {
     struct NoWait {};
     explicit ProgramDriver(NoWait);
     void AwaitWindow();
-    ~ProgramDriver();
-    ProgramDriver(const ProgramDriver&) = delete;
-    ProgramDriver& operator=(const ProgramDriver&) = delete;
 
     HWND Window() const { return window_; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
+    DWORD ProcessId() const { return process_.info.dwProcessId; }
 
     // The child control whose top left corner stands at (x, y) of the client area.
     HWND ControlAt(int x, int y) const;
@@ -56,13 +53,24 @@ class ProgramDriver {
     HWND WaitForBox(const char* caption) const;
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
+    // Every wait of the driver is stretched by Scaled.
     DWORD WaitForExit(DWORD milliseconds = 10000) const;
 
   private:
+    // The started process, ended if it still runs when the driver goes, also when the driver's
+    // constructor gives up because no window appears.
+    struct Process {
+        PROCESS_INFORMATION info = {};
+        Process() = default;
+        Process(const Process&) = delete;
+        Process& operator=(const Process&) = delete;
+        ~Process();
+    };
+
     void Launch(const std::string& folder, const std::string& arguments);
     void Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    PROCESS_INFORMATION process_ = {};
+    Process process_;
     HWND window_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@ inline std::string ProgramFolder() {
     char path[MAX_PATH];
     const std::string file(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return file.substr(0, file.find_last_of("\\/") + 1);
+}
+
+// milliseconds, stretched by TESSORIN_WAIT_SCALE where the Wine launcher sets it: every wait for
+// another program or for a window, since under user-mode emulation everything takes longer.
+inline DWORD Scaled(DWORD milliseconds) {
+    char text[16] = {};
+    const DWORD length = GetEnvironmentVariableA("TESSORIN_WAIT_SCALE", text, sizeof text);
+    const int scale = length > 0 && length < sizeof text ? std::atoi(text) : 1;
+    return milliseconds * static_cast<DWORD>(scale > 1 ? scale : 1);
 }
 
 // Any window's text, read with WM_GETTEXT, also across processes.

@@ -139,9 +139,9 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         }
         }
         DWORD_PTR result;
-        ASSERT_NE(
-            SendMessageTimeoutA(program.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result),
-            0)
+        ASSERT_NE(SendMessageTimeoutA(program.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                      Scaled(5000), &result),
+                  0)
             << "the program stopped answering at command " << command;
     }
     const Usage after = UsageOf(program.ProcessId());

@@ -235,10 +235,7 @@ TEST(Help, ShowsItsTextFromTheButtonAndFromTheMenu) {
         }
         EXPECT_EQ(shown, expected) << "route " << route;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 200 && IsWindow(box); ++i) {
-            Sleep(10);
-        }
-        EXPECT_FALSE(IsWindow(box));
+        EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); })) << "route " << route;
     }
     EXPECT_EQ(program.Generate().size(), 8u);
 }
