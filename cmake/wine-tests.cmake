@@ -5,33 +5,36 @@ include_guard(GLOBAL)
 # service processes started once for the whole run spare each test the start of Wine's helpers.
 set(TESSORIN_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})
 set(TESSORIN_WINE_SKIPPED 77)
-# One display per bitness, so that the two Windows builds never share one.
-set(display ":87")
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(display ":88")
-endif()
-set(TESSORIN_DISPLAY ${display} CACHE STRING "X display of the Xvfb that the window tests start")
 
 if(CMAKE_CROSSCOMPILING)
-    # A virtual display for the window tests, started first so that Wine's services know it.
-    add_test(NAME xvfb_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb start ${TESSORIN_DISPLAY})
-    add_test(NAME xvfb_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb stop ${TESSORIN_DISPLAY})
+    # A virtual display for the window tests on a number free when it starts, started first so
+    # that Wine's services know it; wine-run reads the number from the display file.
+    set(xvfb_state ${CMAKE_BINARY_DIR}/xvfb)
+    set(TESSORIN_DISPLAY_ENVIRONMENT "TESSORIN_DISPLAY_FILE=${xvfb_state}.display")
+    add_test(NAME xvfb_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb start ${xvfb_state})
+    add_test(NAME xvfb_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb stop ${xvfb_state})
     set_tests_properties(xvfb_start PROPERTIES FIXTURES_SETUP display)
     set_tests_properties(xvfb_stop PROPERTIES FIXTURES_CLEANUP display)
+    # Wine's server and services end before the display does.
     add_test(NAME wineserver_start COMMAND ${TESSORIN_WINE_RUN} --start)
     add_test(NAME wineserver_stop COMMAND ${TESSORIN_WINE_RUN} --stop)
     set_tests_properties(wineserver_start PROPERTIES FIXTURES_SETUP wine FIXTURES_REQUIRED display
-        ENVIRONMENT "DISPLAY=${TESSORIN_DISPLAY}" SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
-    set_tests_properties(wineserver_stop PROPERTIES
-        FIXTURES_CLEANUP wine SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
+        ENVIRONMENT "${TESSORIN_DISPLAY_ENVIRONMENT}" SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
+    set_tests_properties(wineserver_stop PROPERTIES FIXTURES_CLEANUP wine FIXTURES_REQUIRED display
+        SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
+
+    # The tests' time limit grows with their waits, as much as this host needs (wine-run says).
+    execute_process(COMMAND ${TESSORIN_WINE_RUN} --wait-scale
+        OUTPUT_VARIABLE wait_scale OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    math(EXPR TESSORIN_WINE_TIMEOUT "300 * ${wait_scale}")
 endif()
 
 # Adds the test name that runs target; under Wine when the build is for Windows.
 function(tessorin_add_test name target)
     add_test(NAME ${name} COMMAND ${target} ${ARGN})
     if(CMAKE_CROSSCOMPILING)
-        set_tests_properties(${name} PROPERTIES
-            FIXTURES_REQUIRED wine SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED})
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+            SKIP_RETURN_CODE ${TESSORIN_WINE_SKIPPED} TIMEOUT ${TESSORIN_WINE_TIMEOUT})
     endif()
 endfunction()
 
@@ -39,5 +42,5 @@ endfunction()
 function(tessorin_add_window_test name target)
     tessorin_add_test(${name} ${target} ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine;display"
-        ENVIRONMENT "DISPLAY=${TESSORIN_DISPLAY}" RUN_SERIAL TRUE)
+        ENVIRONMENT "${TESSORIN_DISPLAY_ENVIRONMENT}" RUN_SERIAL TRUE)
 endfunction()
