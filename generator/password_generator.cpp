@@ -31,7 +31,7 @@ Text GeneratePassword(int32_t length, int32_t lower, int32_t upper, int32_t digi
         AssignFixed(result, "");
         return Text(result);
     }
-    for (int32_t i = 1; i <= length; ++i) {
+    for (int32_t i = 0; i < length; ++i) { // counted from 0, so that INT32_MAX cannot overflow
         const double r = NextUniform();
         const int32_t n = TextLength(pool);
         // Exact in double: r is a 32-bit integer times 2^-32 and n is at most 62.

@@ -57,6 +57,10 @@ class Text {
     friend bool operator==(const Text& a, std::string_view b) noexcept {
         return std::string_view(a) == b;
     }
+    // Text against Text, which the form above and its reversal would both take otherwise.
+    friend bool operator==(const Text& a, const Text& b) noexcept {
+        return std::string_view(a) == std::string_view(b);
+    }
 
   private:
     static constexpr std::size_t SMALL = 15;
