@@ -7,84 +7,41 @@ group, and a version resource that names the product and its version."""
 import struct
 import sys
 
+import pefile
+
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 # The COFF machine and the optional header's magic of each machine.
 MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}
 
 
-class PortableExecutable:
-    def __init__(self, data):
-        self.data = data
-        pe = struct.unpack_from("<I", data, 0x3C)[0]
-        assert data[pe:pe + 4] == b"PE\0\0", "no PE signature"
-        self.machine, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data,
-                                                                               pe + 4)
-        optional = pe + 24
-        self.magic, = struct.unpack_from("<H", data, optional)
-        self.subsystem, = struct.unpack_from("<H", data, optional + 68)
-        # The data directories follow 96 bytes of PE32 fields, or 112 of PE32+ (64-bit) ones.
-        first = optional + (112 if self.magic == 0x20B else 96)
-        self.directories = [struct.unpack_from("<II", data, first + 8 * i) for i in range(16)]
-        table = optional + optional_size
-        self.sections = [struct.unpack_from("<8sIIII", data, table + 40 * i)
-                         for i in range(sections)]
-
-    def offset(self, rva):
-        for _, size, address, raw_size, raw in self.sections:
-            if address <= rva < address + max(size, raw_size):
-                return raw + rva - address
-        raise ValueError(f"address {rva:#x} outside every section")
-
-    def text(self, rva):
-        start = self.offset(rva)
-        return self.data[start:self.data.index(b"\0", start)].decode("ascii")
-
-    def imported_dlls(self):
-        rva = self.directories[1][0]
-        names = []
-        while True:
-            descriptor = struct.unpack_from("<IIIII", self.data, self.offset(rva))
-            if descriptor[3] == 0:
-                return names
-            names.append(self.text(descriptor[3]).lower())
-            rva += 20
-
-    def resources(self):
-        """{type id: [data of each resource of that type]}"""
-        base = self.directories[2][0]
-        if base == 0:
-            return {}
-
-        def entries(directory):
-            start = self.offset(base + directory)
-            named, numbered = struct.unpack_from("<HH", self.data, start + 12)
-            for i in range(named + numbered):
-                name, target = struct.unpack_from("<II", self.data, start + 16 + 8 * i)
-                yield name, target
-
-        found = {}
-        for kind, kind_dir in entries(0):
-            for _, name_dir in entries(kind_dir & 0x7FFFFFFF):
-                for _, leaf in entries(name_dir & 0x7FFFFFFF):
-                    rva, size = struct.unpack_from("<II", self.data, self.offset(base + leaf))
-                    start = self.offset(rva)
-                    found.setdefault(kind, []).append(self.data[start:start + size])
+def resources(exe):
+    """{type id: [data of each resource of that type]}"""
+    found = {}
+    if not hasattr(exe, "DIRECTORY_ENTRY_RESOURCE"):
         return found
+    for kind in exe.DIRECTORY_ENTRY_RESOURCE.entries:
+        for name in kind.directory.entries:
+            for language in name.directory.entries:
+                leaf = language.data.struct
+                found.setdefault(kind.id, []).append(exe.get_data(leaf.OffsetToData, leaf.Size))
+    return found
 
 
 def main(path, machine, product, version):
-    exe = PortableExecutable(open(path, "rb").read())
+    exe = pefile.PE(path)
     failures = []
-    if (exe.machine, exe.magic) != MACHINES[machine]:
+    if (exe.FILE_HEADER.Machine, exe.OPTIONAL_HEADER.Magic) != MACHINES[machine]:
         failures.append(f"not a {machine} executable")
-    if exe.subsystem != 2:
-        failures.append(f"subsystem {exe.subsystem}, not the Windows GUI (2)")
-    foreign = set(exe.imported_dlls()) - SYSTEM_DLLS
+    if exe.OPTIONAL_HEADER.Subsystem != 2:
+        failures.append(f"subsystem {exe.OPTIONAL_HEADER.Subsystem}, not the Windows GUI (2)")
+    imported = {entry.dll.decode("ascii").lower()
+                for entry in getattr(exe, "DIRECTORY_ENTRY_IMPORT", [])}
+    foreign = imported - SYSTEM_DLLS
     if foreign:
         failures.append(f"imports DLLs that Windows does not ship: {sorted(foreign)}")
-    resources = exe.resources()
-    icons, groups = resources.get(RT_ICON, []), resources.get(RT_GROUP_ICON, [])
+    found = resources(exe)
+    icons, groups = found.get(RT_ICON, []), found.get(RT_GROUP_ICON, [])
     if len(icons) != 1 or len(groups) != 1:
         failures.append(f"{len(icons)} icon images in {len(groups)} groups, not one in one")
     else:
@@ -95,7 +52,7 @@ def main(path, machine, product, version):
             failures.append(f"icon group holds {count} entries, {width}x{height}x{bits}")
         if (header_width, header_height, header_bits) != (48, 96, 32):
             failures.append(f"icon image is {header_width}x{header_height // 2}x{header_bits}")
-    versions = resources.get(RT_VERSION, [])
+    versions = found.get(RT_VERSION, [])
     if len(versions) != 1:
         failures.append(f"{len(versions)} version resources, not one")
     else:
