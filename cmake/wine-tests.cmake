@@ -8,9 +8,9 @@ set(TESSORIN_WINE_SKIPPED 77)
 
 if(CMAKE_CROSSCOMPILING)
     # A virtual display for the window tests on a number free when it starts, started first so
-    # that Wine's services know it; wine-run reads the number from the display file.
+    # that Wine's services know it; wine-run takes the number and the key from its state.
     set(xvfb_state ${CMAKE_BINARY_DIR}/xvfb)
-    set(TESSORIN_DISPLAY_ENVIRONMENT "TESSORIN_DISPLAY_FILE=${xvfb_state}.display")
+    set(TESSORIN_DISPLAY_ENVIRONMENT "TESSORIN_DISPLAY_STATE=${xvfb_state}")
     add_test(NAME xvfb_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb start ${xvfb_state})
     add_test(NAME xvfb_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/xvfb stop ${xvfb_state})
     set_tests_properties(xvfb_start PROPERTIES FIXTURES_SETUP display)
@@ -27,6 +27,16 @@ if(CMAKE_CROSSCOMPILING)
     execute_process(COMMAND ${TESSORIN_WINE_RUN} --wait-scale
         OUTPUT_VARIABLE wait_scale OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     math(EXPR TESSORIN_WINE_TIMEOUT "300 * ${wait_scale}")
+
+    # 64-bit Wine that does not start on an x86-64 host fails the tests rather than skipping them.
+    list(GET TESSORIN_WINE_RUN 1 wine_bits)
+    if(wine_bits EQUAL 64 AND CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64")
+        add_test(NAME broken_wine64_fails
+            COMMAND sh -c "out=$(TESSORIN_WINE_DIR=/nonexistent \"$0\" 64 cmd); echo \"$out, $?\""
+                ${PROJECT_SOURCE_DIR}/scripts/wine-run)
+        set_tests_properties(broken_wine64_fails PROPERTIES
+            PASS_REGULAR_EXPRESSION "^failed: this host does not run 64-bit Wine [^\n]*, 1\n$")
+    endif()
 endif()
 
 # Adds the test name that runs target; under Wine when the build is for Windows.
