@@ -1,5 +1,6 @@
 // GeneratePassword at fuzzed seeds, lengths and flags: the length, every character and the number
 // of draws it takes, against the standard library's MT19937 holding the same state.
+#include "class_sets.h"
 #include "generator/password_generator.h"
 #include "generator/random_source.h"
 #include "standard_engine.h"
@@ -25,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const uint32_t seed = data[0] | data[1] << 8 | data[2] << 16 | uint32_t(data[3]) << 24;
     const int length = static_cast<int16_t>(data[4] | data[5] << 8);
     const int lower = data[6] & 1, upper = data[6] >> 1 & 1, digits = data[6] >> 2 & 1;
-    const std::string pool =
-        std::string(lower ? LOWER_SET : "") + (upper ? UPPER_SET : "") + (digits ? DIGIT_SET : "");
+    const std::string pool = PoolOf(lower, upper, digits);
 
     SeedRandom(seed);
     std::mt19937 engine = StandardEngineAfterSeeding();

@@ -37,11 +37,14 @@ TEST(FixedText, AssignKeepsTheFirst99CharactersAndZerosTheRest) {
     ExpectWellFormed(buffer);
 }
 
-TEST(FixedText, AssigningTheEmptyTextZerosAllBytes) {
-    FixedText buffer = FilledWith('#');
-    AssignFixed(buffer, "");
-    for (char byte : buffer.bytes) {
-        EXPECT_EQ(byte, '\0');
+// An empty buffer is all zeros (ExpectWellFormed).
+TEST(FixedText, AssigningTheEmptyTextOrWipingZerosAllBytes) {
+    FixedText assigned = FilledWith('#'), wiped = FilledWith('s');
+    AssignFixed(assigned, "");
+    WipeFixed(wiped);
+    for (const FixedText& buffer : {assigned, wiped}) {
+        EXPECT_EQ(TextLength(buffer), 0);
+        ExpectWellFormed(buffer);
     }
 }
 
@@ -88,14 +91,6 @@ TEST(FixedText, ASourceCountsOnlyUpToItsFirstZeroByte) {
     AppendFixed(buffer, std::string_view("x\0yz", 4));
     EXPECT_EQ(std::string_view(buffer), "abx");
     ExpectWellFormed(buffer);
-}
-
-TEST(FixedText, WipeZerosEveryByte) {
-    FixedText buffer = FilledWith('s');
-    WipeFixed(buffer);
-    for (char byte : buffer.bytes) {
-        EXPECT_EQ(byte, '\0');
-    }
 }
 
 TEST(FixedText, ABufferCountsOnlyTheBytesBeforeItsFirstZero) {

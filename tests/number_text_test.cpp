@@ -1,9 +1,9 @@
 #include "text/number_text.h"
 
+#include "float_helpers.h"
+
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cfenv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -12,10 +12,6 @@
 namespace {
 
 constexpr int32_t INVALID = std::numeric_limits<int32_t>::min();
-
-uint64_t Bits(double x) {
-    return std::bit_cast<uint64_t>(x);
-}
 
 TEST(FormatInteger, WritesPlainDecimalDigits) {
     EXPECT_EQ(FormatInteger(0), "0");
@@ -197,9 +193,7 @@ TEST(RoundToInteger, GivesTheLowestIntegerForWhatHasNoResult) {
 }
 
 TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {
-    const int saved = std::fegetround();
-    for (int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO, FE_TONEAREST}) {
-        ASSERT_EQ(std::fesetround(mode), 0);
+    InEveryRoundingMode([](int mode) {
         EXPECT_EQ(RoundToInteger(2.5), 2) << mode;
         EXPECT_EQ(RoundToInteger(2.6), 3) << mode;
         EXPECT_EQ(RoundToInteger(-2.6), -3) << mode;
@@ -209,8 +203,7 @@ TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {
         EXPECT_EQ(ParseReal("-0.1"), -0x1.999999999999ap-4) << mode;
         EXPECT_EQ(ParseReal("&H20000000000001"), 9007199254740992.0) << mode;
         EXPECT_EQ(ParseReal("&H20000000000003"), 9007199254740996.0) << mode;
-    }
-    std::fesetround(saved);
+    });
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // ParseReal must round correctly on many inputs and in both precisions of the x87 unit.
 #include "text/number_text.h"
 
+#include "float_helpers.h"
+
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -15,10 +16,6 @@
 #endif
 
 namespace {
-
-uint64_t Bits(double x) {
-    return std::bit_cast<uint64_t>(x);
-}
 
 // SplitMix64: the inputs' own generator, independent of the program's random source.
 class InputRandom {

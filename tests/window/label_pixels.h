@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
 // A painted label: its text and where it starts in the main window's client area.
 struct PaintedLabel {
@@ -26,72 +28,78 @@ inline const PaintedLabel PAINTED_LABELS[] = {
     {"Anzahl der Zeichen(1-99):", 5, 10},
 };
 
-// How many dark pixels dc shows from x = left up to right in the 17 rows from top.
-inline int DarkPixels(HDC dc, int left, int right, int top) {
-    int dark = 0;
-    for (int y = top; y < top + 17; ++y) {
-        for (int x = left; x < right; ++x) {
-            const COLORREF colour = GetPixel(dc, x, y);
-            if (colour != CLR_INVALID &&
-                GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 200) {
-                ++dark;
-            }
+// Where window's child controls stand, in client coordinates. The group box is left out: it draws
+// its frame and caption and leaves its inside to the window.
+inline std::vector<RECT> CoveringControls(HWND window) {
+    std::vector<RECT> covering;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT frame;
+        GetWindowRect(child, &frame);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+        if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
+            covering.push_back(frame);
         }
     }
-    return dark;
+    return covering;
 }
 
-// Whether window shows the first and the last character of every label where the labels' font
-// puts them, read from its own device context or from the screen. The count field covers the end
-// of the last label, so only its start is looked at.
+// Whether window shows every label whole: each text drawn at its point in 19-pixel Times New Roman,
+// black on the face colour, compared pixel by pixel over its box and three pixels to either side,
+// but where a control covers it. The pixels are read from the window's own device context or from
+// the screen; a failure names the labels that differ.
 inline bool LabelsShow(HWND window, bool onScreen, std::string* missing = nullptr) {
-    HWND source = onScreen ? nullptr : window;
-    HDC dc = GetDC(source);
+    HDC source = GetDC(onScreen ? nullptr : window);
     POINT origin = {0, 0};
     if (onScreen) {
         ClientToScreen(window, &origin);
     }
+    RECT client;
+    GetClientRect(window, &client);
+    HDC expected = CreateCompatibleDC(source), shown = CreateCompatibleDC(source);
+    HBITMAP expectedPixels = CreateCompatibleBitmap(source, client.right, client.bottom);
+    HBITMAP shownPixels = CreateCompatibleBitmap(source, client.right, client.bottom);
     HFONT font =
         CreateFontA(19, 0, 0, 0, FW_DONTCARE, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
-    HDC measuring = CreateCompatibleDC(dc);
-    bool painted = true;
+    const std::vector<RECT> covering = CoveringControls(window);
+    const auto covered = [&covering](int x, int y) {
+        return std::any_of(covering.begin(), covering.end(), [x, y](const RECT& r) {
+            return PtInRect(&r, POINT{x, y}) != FALSE;
+        });
+    };
+    bool whole = true;
     {
-        const SelectedObject selected(measuring, font);
+        const SelectedObject expectedBitmap(expected, expectedPixels), labelFont(expected, font);
+        const SelectedObject shownBitmap(shown, shownPixels);
+        BitBlt(shown, 0, 0, client.right, client.bottom, source, origin.x, origin.y, SRCCOPY);
+        FillRect(expected, &client, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(expected, TRANSPARENT);
+        // No two labels share a row, so each can be drawn and compared in turn.
         for (const PaintedLabel& label : PAINTED_LABELS) {
             const int length = static_cast<int>(label.text.size());
-            SIZE first = {}, allButLast = {}, all = {};
-            GetTextExtentPoint32A(measuring, label.text.c_str(), 1, &first);
-            GetTextExtentPoint32A(measuring, label.text.c_str(), length - 1, &allButLast);
-            GetTextExtentPoint32A(measuring, label.text.c_str(), length, &all);
-            const int left = origin.x + label.x, top = origin.y + label.y;
-            const bool start = DarkPixels(dc, left, left + first.cx, top) > 1;
-            const bool end = &label == &PAINTED_LABELS[4] ||
-                             DarkPixels(dc, left + allButLast.cx, left + all.cx, top) > 1;
-            if (!start || !end) {
-                painted = false;
-                if (missing != nullptr) {
-                    *missing += label.text + (start ? " (its end)" : " (its start)") + "; ";
+            SIZE size = {};
+            TextOutA(expected, label.x, label.y, label.text.c_str(), length);
+            GetTextExtentPoint32A(expected, label.text.c_str(), length, &size);
+            int differing = 0;
+            for (int y = label.y; y < label.y + size.cy; ++y) {
+                for (int x = std::max(0, label.x - 3); x < label.x + size.cx + 3; ++x) {
+                    differing +=
+                        !covered(x, y) && GetPixel(shown, x, y) != GetPixel(expected, x, y);
                 }
             }
+            if (differing > 0 && missing != nullptr) {
+                *missing += label.text + " (" + std::to_string(differing) + " pixels); ";
+            }
+            whole = whole && differing == 0;
         }
     }
-    DeleteDC(measuring);
     DeleteObject(font);
-    ReleaseDC(source, dc);
-    return painted;
-}
-
-// Calls step, then asks condition, until condition holds or five seconds (Scaled) have passed.
-inline bool WaitUntil(
-    const std::function<bool()>& condition, const std::function<void()>& step = [] { Sleep(10); }) {
-    const DWORD start = GetTickCount();
-    do {
-        step();
-        if (condition()) {
-            return true;
-        }
-    } while (GetTickCount() - start < Scaled(5000));
-    return false;
+    DeleteObject(shownPixels);
+    DeleteObject(expectedPixels);
+    DeleteDC(shown);
+    DeleteDC(expected);
+    ReleaseDC(onScreen ? nullptr : window, source);
+    return whole;
 }
 
 // Waits, running step between looks, until window shows its labels; a failure names those missing.
@@ -101,7 +109,7 @@ inline testing::AssertionResult LabelsAppear(
     if (WaitUntil([&] { return missing.clear(), LabelsShow(window, onScreen, &missing); }, step)) {
         return testing::AssertionSuccess();
     }
-    return testing::AssertionFailure() << "not painted: " << missing;
+    return testing::AssertionFailure() << "not painted as they should be: " << missing;
 }
 
 #endif

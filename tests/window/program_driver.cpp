@@ -19,7 +19,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     if (owner == search->processId && std::string(className) == search->className &&
-        (search->title == nullptr || TextOf(window) == search->title) && IsWindowVisible(window)) {
+        TextOf(window) == search->title && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -41,22 +41,26 @@ HWND FindTopLevel(DWORD processId, const char* className, const char* title) {
 
 } // namespace
 
-ProgramDriver::ProgramDriver(const std::string& folder, const std::string& arguments) {
-    Launch(folder, arguments);
+ProgramDriver::ProgramDriver(const std::string& folder, const std::string& arguments, int show) {
+    Launch(folder, arguments, show);
     AwaitWindow();
 }
 
 ProgramDriver::ProgramDriver(NoWait) {
-    Launch("", "");
+    Launch("", "", -1);
 }
 
-void ProgramDriver::Launch(const std::string& folder, const std::string& arguments) {
+void ProgramDriver::Launch(const std::string& folder, const std::string& arguments, int show) {
     std::string commandLine = "\"" + ProgramFolder() + "tessorin.exe\"";
     if (!arguments.empty()) {
         commandLine += " " + arguments;
     }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    if (show != -1) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(show);
+    }
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &process_.info)) {
         throw std::runtime_error("tessorin.exe could not be started");
@@ -126,10 +130,6 @@ std::string ProgramDriver::CountAfter(HWND button) const {
 std::string ProgramDriver::Generate() const {
     Click(GenerateButton());
     return TextOf(PasswordEdit());
-}
-
-HWND ProgramDriver::WaitForBox(const char* caption) const {
-    return FindTopLevel(process_.info.dwProcessId, "#32770", caption);
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {

@@ -11,7 +11,9 @@
 class ProgramDriver {
   public:
     // Starts the program in folder with these command-line arguments and waits for its window.
-    explicit ProgramDriver(const std::string& folder = "", const std::string& arguments = "");
+    // A show state (SW_...) other than -1 goes to the program as the one it is started with.
+    explicit ProgramDriver(const std::string& folder = "", const std::string& arguments = "",
+                           int show = -1);
 
     // Starts the program without waiting; AwaitWindow finds its window later.
     struct NoWait {};
@@ -36,8 +38,7 @@ class ProgramDriver {
     HWND DigitCheck() const { return ControlAt(10, 104); }
 
     // Clicks a button, a menu item by its command id, or types text into a control, one WM_CHAR
-    // at a time. Each is sent, so it has been handled when the call returns; what opens a modal
-    // box is posted instead (PostMessageA, then WaitForBox).
+    // at a time. Each is sent, so it has been handled when the call returns.
     void Click(HWND button) const;
     void Command(int id) const;
     void Type(HWND control, const std::string& text) const;
@@ -49,12 +50,15 @@ class ProgramDriver {
     std::string CountAfter(HWND button) const;
     std::string Generate() const;
 
-    // The message box with this caption that the program shows, or null after a few seconds.
-    HWND WaitForBox(const char* caption) const;
-
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
     // Every wait of the driver is stretched by Scaled.
     DWORD WaitForExit(DWORD milliseconds = 10000) const;
+
+    // Clicks "Beenden" and waits for the end, as WaitForExit does.
+    DWORD Quit() const {
+        Click(ExitButton());
+        return WaitForExit();
+    }
 
   private:
     // The started process, ended if it still runs when the driver goes, also when the driver's
@@ -67,7 +71,7 @@ class ProgramDriver {
         ~Process();
     };
 
-    void Launch(const std::string& folder, const std::string& arguments);
+    void Launch(const std::string& folder, const std::string& arguments, int show);
     void Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     Process process_;

@@ -1,18 +1,17 @@
 // The main window built inside the test's own process, for what another process cannot ask under
-// Wine: menus, fonts, the small icon and the pixels of the painted labels.
+// Wine: menus, fonts, icons, message boxes and the pixels of the painted labels.
 #include "app/app_state.h"
-#include "app/ids.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/texts.h"
 #include "label_pixels.h"
 #include "window_helpers.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -28,7 +27,7 @@ void PumpMessages() {
 
 void RegisterOnce() {
     WNDCLASSA known;
-    if (!GetClassInfoA(GetModuleHandleA(nullptr), CLASS_NAME, &known)) {
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), "Tessorin", &known)) {
         ASSERT_TRUE(RegisterMainClass(GetModuleHandleA(nullptr)));
     }
 }
@@ -73,20 +72,28 @@ TEST_F(MainWindow, HasTheTwoPopupsWithTheirCommands) {
     HMENU bar = GetMenu(window_);
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 2);
-    EXPECT_EQ(MenuText(bar, 0), "&Datei");
-    EXPECT_EQ(MenuText(bar, 1), "&Hilfe");
     HMENU file = GetSubMenu(bar, 0);
     HMENU help = GetSubMenu(bar, 1);
     EXPECT_EQ(file, appState.PopupTable[0]);
     EXPECT_EQ(help, appState.PopupTable[1]);
-    ASSERT_EQ(GetMenuItemCount(file), 2);
-    EXPECT_EQ(MenuText(file, 0), "&Generieren");
-    EXPECT_EQ(GetMenuItemID(file, 0), 101u);
-    EXPECT_EQ(MenuText(file, 1), "E&xit");
-    EXPECT_EQ(GetMenuItemID(file, 1), 102u);
-    ASSERT_EQ(GetMenuItemCount(help), 1);
-    EXPECT_EQ(MenuText(help, 0), "&Hilfe");
-    EXPECT_EQ(GetMenuItemID(help, 0), 103u);
+    EXPECT_EQ(GetMenuItemCount(file), 2);
+    EXPECT_EQ(GetMenuItemCount(help), 1);
+    // Each entry can be chosen: enabled, not greyed, not ticked.
+    const struct {
+        HMENU menu;
+        UINT position;
+        const char* text;
+        UINT id, state;
+    } entries[] = {{bar, 0, "&Datei", UINT(-1), MF_POPUP},
+                   {bar, 1, "&Hilfe", UINT(-1), MF_POPUP},
+                   {file, 0, "&Generieren", 101, MF_STRING},
+                   {file, 1, "E&xit", 102, MF_STRING},
+                   {help, 0, "&Hilfe", 103, MF_STRING}};
+    for (const auto& e : entries) {
+        EXPECT_EQ(MenuText(e.menu, e.position), e.text);
+        EXPECT_EQ(GetMenuItemID(e.menu, static_cast<int>(e.position)), e.id) << e.text;
+        EXPECT_EQ(LOBYTE(GetMenuState(e.menu, e.position, MF_BYPOSITION)), e.state) << e.text;
+    }
 }
 
 TEST_F(MainWindow, GivesEachControlItsFont) {
@@ -117,10 +124,7 @@ TEST_F(MainWindow, GivesEachControlItsFont) {
 class SmallIcon : public MainWindow {
   protected:
     void OpenWithIconFile(const std::string* bytes) {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        std::string path = std::string(folder) + "tessorin-icon-test";
-        CreateDirectoryA(path.c_str(), nullptr);
+        const std::string path = TempFolder("tessorin-icon-test");
         DeleteFileA((path + "\\key.ico").c_str());
         if (bytes != nullptr) {
             std::ofstream(path + "\\key.ico", std::ios::binary) << *bytes;
@@ -138,9 +142,7 @@ class SmallIcon : public MainWindow {
 };
 
 TEST_F(SmallIcon, ComesFromKeyIcoInTheCurrentFolder) {
-    std::ifstream file(ProgramFolder() + "tessorin.ico", std::ios::binary);
-    const std::string icon((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
+    const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
     ASSERT_GT(icon.size(), 9000u);
     OpenWithIconFile(&icon);
     HICON small = Icon(ICON_SMALL);
@@ -196,11 +198,8 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
 TEST_F(MainWindow, OpensCentredOnDesktopsOfAnySize) {
     const struct {
         int width, height, x, y;
-    } desktops[] = {{1920, 1080, 840, 410},
-                    {1024, 768, 392, 254},
-                    {1367, 771, 564, 256},
-                    {1365, 769, 562, 254},
-                    {1366, 767, 563, 254}};
+    } desktops[] = {
+        {1024, 768, 392, 254}, {1367, 771, 564, 256}, {1365, 769, 562, 254}, {1366, 767, 563, 254}};
     for (const auto& d : desktops) {
         Open(d.width, d.height);
         RECT frame;
@@ -218,7 +217,7 @@ TEST_F(MainWindow, MenuCommandsRunOnlyTheirOwnCommandWhenAButtonIsMissing) {
     Open();
     DestroyWindow(appState.controls.IncrementButton);
     appState.controls.IncrementButton = nullptr;
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDM_GENERATE, 0), 0);
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(101, 0), 0);
     EXPECT_EQ(TextOf(appState.controls.PasswordEdit).size(), 8u);
     EXPECT_EQ(TextOf(appState.controls.CountEdit), "8");
 }
@@ -227,62 +226,88 @@ TEST_F(MainWindow, MenuCommandsRunOnlyTheirOwnCommandWhenAButtonIsMissing) {
 LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
     char name[16] = {};
     GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-    if (code == HCBT_CREATEWND && std::string(name) == CLASS_NAME) {
+    if (code == HCBT_CREATEWND && std::string(name) == "Tessorin") {
         return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::string errorBoxTexts;
+// A message box as it was shown: the texts of its parts, each followed by "|", and its icon.
+struct Box {
+    std::string texts;
+    HICON icon = nullptr;
+};
 
-// Reads and answers the error box; ends the waiting thread's loop when no box comes.
-DWORD WINAPI AnswerErrorBox(LPVOID waitingThread) {
-    HWND box = nullptr;
-    if (!WaitUntil([&box] { return (box = FindWindowA("#32770", APP_TITLE)) != nullptr; })) {
-        PostThreadMessageA(static_cast<DWORD>(reinterpret_cast<UINT_PTR>(waitingThread)), WM_QUIT,
-                           99, 0);
-        return 0;
-    }
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        errorBoxTexts += TextOf(child) + "|";
-    }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return 0;
+// Runs open, which is to show a modal message box with this caption on this thread, while another
+// thread reads the box and answers it; where no box comes, that thread ends this thread's message
+// loop instead.
+Box AnswerBox(const char* caption, const std::function<void()>& open) {
+    Box box;
+    const DWORD waiting = GetCurrentThreadId();
+    std::thread answerer([&box, caption, waiting] {
+        HWND found = nullptr;
+        if (!WaitUntil([&] { return (found = FindWindowA("#32770", caption)) != nullptr; })) {
+            PostThreadMessageA(waiting, WM_QUIT, 99, 0);
+            return;
+        }
+        for (HWND child = GetWindow(found, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            box.texts += TextOf(child) + "|";
+            if (LRESULT icon = SendMessageA(child, STM_GETICON, 0, 0)) {
+                box.icon = reinterpret_cast<HICON>(icon);
+            }
+        }
+        PostMessageA(found, WM_COMMAND, IDOK, 0);
+    });
+    open();
+    answerer.join();
+    return box;
 }
 
-// Where the window cannot be created, start-up shows the error box and ends with exit code 0
-// instead of waiting for messages that never come.
-TEST(StartUp, AFailedWindowCreationShowsTheErrorBoxAndEnds) {
-    RegisterOnce();
-    UnregisterClassA(CLASS_NAME, GetModuleHandleA(nullptr));
-    HHOOK refusal = SetWindowsHookExA(WH_CBT, RefuseMainWindow, nullptr, GetCurrentThreadId());
-    ASSERT_NE(refusal, nullptr);
-    HANDLE answerer = CreateThread(
-        nullptr, 0, AnswerErrorBox,
-        reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId())), 0, nullptr);
-    const int exitCode = WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
-    WaitForSingleObject(answerer, Scaled(10000));
-    CloseHandle(answerer);
-    UnhookWindowsHookEx(refusal);
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_NE(errorBoxTexts.find("Fenster konnte nicht erstellt werden"), std::string::npos)
-        << errorBoxTexts;
+// Help shows the same box from the button and from the menu: its text with the question icon.
+TEST_F(MainWindow, HelpShowsItsTextWithTheQuestionIcon) {
+    const std::string text = "Stellen Sie in der Eingabebox die Anzahl\r\n"
+                             "der Zeichen ein, die Sie verwenden m\xF6"
+                             "chten.\r\n"
+                             "Dann w\xE4"
+                             "hlen Sie aus, welche Zeichen\r\n"
+                             "verwendet werden sollen und klicken auf\r\n"
+                             "\"Generieren\". Das Passwort wird erstellt";
+    Open();
+    const std::function<void()> routes[] = {
+        [] { SendMessageA(appState.controls.HelpButton, BM_CLICK, 0, 0); },
+        [this] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(103, 0), 0); }};
+    for (const auto& route : routes) {
+        const Box box = AnswerBox("Hilfe", route);
+        EXPECT_NE(box.texts.find("|" + text + "|"), std::string::npos) << box.texts;
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_QUESTION)) << box.texts;
+    }
 }
 
-// The texts are single-byte Windows-1252, whatever the encoding of the source files.
-TEST(Texts, AreWindows1252WithOneBytePerLetter) {
-    EXPECT_EQ(std::string(UPPER_LABEL), "Gro\xDF"
-                                        "e Buchstaben");
-    EXPECT_EQ(sizeof UPPER_LABEL - 1, 16u);
-    const std::string help = HelpText;
-    EXPECT_EQ(help.size(), 205u);
-    EXPECT_EQ(help.substr(help.find("m\xF6"), 8), "m\xF6"
-                                                  "chten.");
-    EXPECT_EQ(help.substr(help.find("w\xE4"), 6), "w\xE4"
-                                                  "hlen");
-    EXPECT_EQ(help.find_first_of("\xC3\xC2"), std::string::npos) << "no UTF-8 lead bytes";
-    EXPECT_EQ(help.substr(help.size() - 29), "\". Das Passwort wird erstellt");
+// Where the window class cannot be registered (here because it is there already) or the window
+// cannot be created, start-up shows the error box and ends with exit code 0 instead of waiting for
+// messages that never come.
+TEST(StartUp, AFailedStartShowsTheErrorBoxAndEnds) {
+    for (const bool refuseWindow : {false, true}) {
+        RegisterOnce();
+        HHOOK refusal = nullptr;
+        if (refuseWindow) {
+            UnregisterClassA("Tessorin", GetModuleHandleA(nullptr));
+            refusal = SetWindowsHookExA(WH_CBT, RefuseMainWindow, nullptr, GetCurrentThreadId());
+            ASSERT_NE(refusal, nullptr);
+        }
+        int exitCode = -1;
+        const Box box = AnswerBox("Tessorin", [&exitCode] {
+            exitCode = WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+        });
+        if (refusal != nullptr) {
+            UnhookWindowsHookEx(refusal);
+        }
+        EXPECT_EQ(exitCode, 0) << refuseWindow;
+        EXPECT_NE(box.texts.find("Fenster konnte nicht erstellt werden|"), std::string::npos)
+            << refuseWindow << ": " << box.texts;
+        EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR)) << refuseWindow;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Thousands of commands with random counts, pasted texts and classes: the program keeps answering,
 // every password meets its invariants, and memory and window-system objects stay flat.
+#include "class_sets.h"
 #include "program_driver.h"
 
 #include <gtest/gtest.h>
@@ -101,8 +102,7 @@ bool IsCountBetween(const std::string& text, int lowest, int highest) {
 TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ProgramDriver program;
     std::mt19937 random(20261208);
-    const std::string sets[3] = {"abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
-                                 "1234567890"};
+    const std::string sets[3] = {LOWER, UPPER, DIGITS};
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     Usage before = {};
     int generated = 0;
@@ -127,7 +127,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             const std::string count = TextOf(program.CountEdit());
             std::string pool;
             for (int i = 0; i < 3; ++i) {
-                if (SendMessageA(boxes[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+                if (IsChecked(boxes[i])) {
                     pool += sets[i];
                 }
             }
@@ -155,8 +155,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ASSERT_GT(before.workingSet, 0u);
     EXPECT_LT(after.workingSet, before.workingSet + 1024 * 1024);
     EXPECT_LT(after.committedBytes, before.committedBytes + 1024 * 1024);
-    program.Click(program.ExitButton());
-    EXPECT_EQ(program.WaitForExit(), 0u);
+    EXPECT_EQ(program.Quit(), 0u);
     if (before.gdiObjects == 0 && before.userObjects == 0) {
         GTEST_SKIP() << "the count of GDI and USER objects: this system does not report it "
                         "(GetGuiResources gives 0, as under Wine)";
