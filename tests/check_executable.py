@@ -3,7 +3,8 @@
 
 Checks tessorin.exe as Windows sees it: a GUI program for MACHINE (i386 or x86-64) that imports
 only system DLLs, carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon
-group, and a version resource that names the product and its version."""
+group, and a version resource that names the product and its version, in its texts and in its
+numbers."""
 import struct
 import sys
 
@@ -61,6 +62,12 @@ def main(path, machine, product, version):
                            ("FileVersion", version), ("OriginalFilename", "tessorin.exe")):
             if f"{key}\0" not in strings or f"{value}\0" not in strings:
                 failures.append(f"the version resource lacks {key} {value}")
+        numbers = tuple(int(part) for part in version.split(".")) + (0,)
+        fixed = exe.VS_FIXEDFILEINFO[0]
+        for key in ("FileVersion", "ProductVersion"):
+            high, low = getattr(fixed, key + "MS"), getattr(fixed, key + "LS")
+            if (high >> 16, high & 0xFFFF, low >> 16, low & 0xFFFF) != numbers:
+                failures.append(f"the version resource's {key} numbers are not {numbers}")
     for failure in failures:
         print(f"{path}: {failure}")
     return 1 if failures else 0
