@@ -21,7 +21,12 @@ class Text {
             Grow(s);
             return;
         }
-        // A plain loop: most of these texts are one character long, too short for a call.
+        // Most of these texts are one character long, too short for a call: it is copied on its
+        // own, since the compiler turns the loop into a call to memcpy.
+        if (s.size() == 1) {
+            small_[0] = s[0];
+            size_ = 1;
+        }
         for (; size_ < s.size(); ++size_) {
             small_[size_] = s[size_];
         }
