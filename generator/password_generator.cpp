@@ -31,12 +31,17 @@ Text GeneratePassword(int32_t length, int32_t lower, int32_t upper, int32_t digi
         AssignFixed(result, "");
         return Text(result);
     }
+    const int32_t n = TextLength(pool);
+    // The result's length so far. Each character goes where the last one ended, as AppendFixed
+    // would put it, without searching for the end and zeroing the tail, which is zero already.
+    int32_t written = 0;
     for (int32_t i = 0; i < length; ++i) { // counted from 0, so that INT32_MAX cannot overflow
         const double r = NextUniform();
-        const int32_t n = TextLength(pool);
         // Exact in double: r is a 32-bit integer times 2^-32 and n is at most 62.
         const auto index = static_cast<int32_t>(std::floor(n * r + 1.0));
-        AppendFixed(result, MidText(pool, index, 1));
+        if (written < FIXED_TEXT_CAPACITY) {
+            result.bytes[written++] = pool.data()[index - 1];
+        }
     }
     Text password(result);
     WipeFixed(result);
