@@ -10,12 +10,6 @@
 
 namespace {
 
-// The standard MT19937 holding the words of the process-wide source right after seeding.
-std::mt19937 StandardEngineFromSeed(double seed) {
-    SeedRandom(seed);
-    return StandardEngineAfterSeeding();
-}
-
 void NextUniformDraw(benchmark::State& state) {
     SeedRandom(12345);
     for (auto _ : state) {

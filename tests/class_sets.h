@@ -9,9 +9,23 @@ inline const std::string LOWER = "abcdefghijklmnopqrstuvwxyz";
 inline const std::string UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 inline const std::string DIGITS = "1234567890";
 
+struct Flags {
+    int lower, upper, digits;
+};
+
+// The seven ticks of the three classes that give a pool.
+inline const Flags ALL_FLAGS[] = {{1, 1, 1}, {1, 1, 0}, {1, 0, 1}, {1, 0, 0},
+                                  {0, 1, 1}, {0, 1, 0}, {0, 0, 1}};
+
 // The pool of the ticked classes: lower-case letters, then upper-case letters, then digits.
-inline std::string PoolOf(int lower, int upper, int digits) {
-    return (lower != 0 ? LOWER : "") + (upper != 0 ? UPPER : "") + (digits != 0 ? DIGITS : "");
+inline std::string PoolOf(const Flags& flags) {
+    return (flags.lower != 0 ? LOWER : "") + (flags.upper != 0 ? UPPER : "") +
+           (flags.digits != 0 ? DIGITS : "");
+}
+
+// Whether every character of text is one of pool's.
+inline bool DrawnFrom(const std::string& text, const std::string& pool) {
+    return text.find_first_not_of(pool) == std::string::npos;
 }
 
 #endif

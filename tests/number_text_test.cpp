@@ -54,10 +54,11 @@ TEST(ParseInteger, ReadsTheAmpersandRadixForms) {
     EXPECT_EQ(ParseInteger("&HFF"), 255);
     EXPECT_EQ(ParseInteger("&hff"), 255);
     EXPECT_EQ(ParseInteger("&O17"), 15);
-    EXPECT_EQ(ParseInteger("&o17"), 15);
+    EXPECT_EQ(ParseInteger("  &o17"), 15);
     EXPECT_EQ(ParseInteger("&17"), 15);
+    EXPECT_EQ(ParseInteger(" &17"), 15);
     EXPECT_EQ(ParseInteger("&B101"), 5);
-    EXPECT_EQ(ParseInteger("&b1012"), 5);
+    EXPECT_EQ(ParseInteger("   &b1012"), 5);
     EXPECT_EQ(ParseInteger("&H"), 0);
     EXPECT_EQ(ParseInteger("&9"), 0);
     EXPECT_EQ(ParseInteger("&H-1"), 0);
@@ -74,9 +75,9 @@ TEST(ParseReal, ReadsDecimalText) {
     EXPECT_EQ(ParseReal(".5"), 0.5);
     EXPECT_EQ(ParseReal("5."), 5.0);
     EXPECT_EQ(ParseReal("1e2"), 100.0);
-    EXPECT_EQ(ParseReal("1E+2"), 100.0);
+    EXPECT_EQ(ParseReal("  1E+2"), 100.0);
     EXPECT_EQ(ParseReal("1d2"), 100.0);
-    EXPECT_EQ(ParseReal("1D2"), 100.0);
+    EXPECT_EQ(ParseReal("  1D2"), 100.0);
     EXPECT_EQ(ParseReal("1e"), 1.0);
     EXPECT_EQ(ParseReal("1e+"), 1.0);
     EXPECT_EQ(ParseReal("25e-1x"), 2.5);
@@ -98,7 +99,7 @@ TEST(ParseReal, TextWithoutANumberIsZero) {
 TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
     EXPECT_EQ(ParseReal("0xd"), 14.0);
     EXPECT_EQ(ParseReal("0x1p4"), 16.0);
-    EXPECT_EQ(ParseReal("0X.8"), 0.5);
+    EXPECT_EQ(ParseReal("  0X.8"), 0.5);
     EXPECT_EQ(ParseReal("0x1.8P-1"), 0.75);
     EXPECT_EQ(ParseReal("0x"), 0.0);
     EXPECT_EQ(ParseReal("0xg"), 0.0);
@@ -108,8 +109,9 @@ TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
     EXPECT_EQ(ParseReal("0x20000000000003"), 9007199254740996.0); // tie to even, up
     EXPECT_EQ(ParseReal("0x200000000000010000000000000001"), 0x1.0000000000001p+117);
     EXPECT_EQ(ParseReal("&H10"), 16.0);
-    EXPECT_EQ(ParseReal("&O777"), 511.0);
-    EXPECT_EQ(ParseReal("&B11"), 3.0);
+    EXPECT_EQ(ParseReal("   &17"), 15.0);
+    EXPECT_EQ(ParseReal("  &O777"), 511.0);
+    EXPECT_EQ(ParseReal(" &B11"), 3.0);
     EXPECT_EQ(ParseReal("&HFFFFFFFF"), 4294967295.0);
     EXPECT_EQ(ParseReal("&HFFFFFFFFFFFFFFFF"), -1.0);
     EXPECT_EQ(ParseReal("&H8000000000000000"), -9223372036854775808.0);
@@ -120,12 +122,12 @@ TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
 TEST(ParseReal, ReadsInfinityAndNotANumber) {
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(ParseReal("inf"), inf);
-    EXPECT_EQ(ParseReal("INF"), inf);
+    EXPECT_EQ(ParseReal("  INF"), inf);
     EXPECT_EQ(ParseReal("-Infinity"), -inf);
     EXPECT_EQ(ParseReal("1e400"), inf);
     EXPECT_EQ(ParseReal("-1e99999999999999999999"), -inf);
     EXPECT_TRUE(std::isnan(ParseReal("nan")));
-    EXPECT_TRUE(std::isnan(ParseReal("NaN(123)")));
+    EXPECT_TRUE(std::isnan(ParseReal(" NaN(123)")));
     EXPECT_TRUE(std::signbit(ParseReal("-nan")));
     EXPECT_EQ(ParseReal("in"), 0.0);
     EXPECT_EQ(ParseReal("na"), 0.0);

@@ -20,17 +20,6 @@ namespace {
 constexpr int PASSWORD_LENGTH = 99;
 constexpr int PASSWORDS_PER_POOL = 10102; // a little over a million characters
 
-struct Flags {
-    int lower, upper, digits;
-};
-
-const Flags ALL_FLAGS[] = {{1, 1, 1}, {1, 1, 0}, {1, 0, 1}, {1, 0, 0},
-                           {0, 1, 1}, {0, 1, 0}, {0, 0, 1}};
-
-std::string PoolOf(const Flags& flags) {
-    return ::PoolOf(flags.lower, flags.upper, flags.digits);
-}
-
 // The characters of many passwords, as positions in the pool of their flags.
 std::vector<int> DrawPositions(const Flags& flags, double seed) {
     const std::string pool = PoolOf(flags);

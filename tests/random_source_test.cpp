@@ -5,24 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace {
 
-// The tempered 32-bit output behind a draw; exact because a draw is a multiple of 2^-32.
-uint32_t NextOutput() {
-    return static_cast<uint32_t>(NextUniform() * 4294967296.0);
-}
-
+// Known answers of the rule for seed 0: words 0 to 3 are 0, 1013904223, 1196435762 and
+// 3519870697; the test's own rule gives all 624, for every seed.
 TEST(RandomSource, SeedingFillsTheStateWithItsOwnLinearRule) {
-    SeedRandom(0);
-    EXPECT_EQ(randomState.words[0], 0u);
-    EXPECT_EQ(randomState.words[1], 1013904223u);
-    EXPECT_EQ(randomState.words[2], 1196435762u);
-    EXPECT_EQ(randomState.words[3], 3519870697u);
-    EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
-    EXPECT_TRUE(randomState.seeded);
+    EXPECT_EQ(LinearWords(0)[3], 3519870697u);
+    for (const double seed : {0.0, 12345.0, 4294967295.0}) {
+        SeedRandom(seed + 1);
+        SeedRandom(seed);
+        const auto words = LinearWords(static_cast<uint32_t>(seed));
+        EXPECT_TRUE(std::equal(words.begin(), words.end(), randomState.words)) << seed;
+        EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
+        EXPECT_TRUE(randomState.seeded);
+    }
 }
 
 // Known answers: MT19937's generation and tempering after the seeding rule above.
@@ -49,7 +50,7 @@ TEST(RandomSource, Seed12345GivesItsKnownOutputs) {
 
 TEST(RandomSource, OutputsMatchTheStandardMt19937FromTheSameWords) {
     SeedRandom(987654321);
-    std::mt19937 engine = StandardEngineAfterSeeding();
+    std::mt19937 engine = StandardEngineFromSeed(987654321);
     for (int draw = 1; draw <= 5000; ++draw) {
         ASSERT_EQ(NextOutput(), engine()) << "draw " << draw;
     }
@@ -96,20 +97,22 @@ TEST(RandomSource, AWholeStateIsTakenAsItIsAndAStateOfZerosIsRefused) {
     words[0] = 0x7FFFFFFF; // bits that MT19937 never uses
     EXPECT_FALSE(SeedRandomWords(words));
     EXPECT_EQ(randomState.words[0], 5u);
-    words[0] = 0x80000000;
-    ASSERT_TRUE(SeedRandomWords(words));
-    EXPECT_NE(NextOutput(), 0u);
-    words[0] = 0;
 
-    words[RANDOM_STATE_WORDS - 1] = 1;
-    randomState = RandomState{};
-    randomState.position = 3;
-    ASSERT_TRUE(SeedRandomWords(words));
-    EXPECT_TRUE(randomState.seeded);
-    EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
-    std::mt19937 engine = StandardEngineAfterSeeding();
-    for (int draw = 0; draw < 1000; ++draw) {
-        ASSERT_EQ(NextOutput(), engine());
+    // The least states MT19937 can use, and a state of the test's own, each taken whole.
+    uint32_t accepted[3][RANDOM_STATE_WORDS] = {{0x80000000u}, {}, {}};
+    accepted[1][RANDOM_STATE_WORDS - 1] = 1;
+    const auto own = LinearWords(31337);
+    std::copy(own.begin(), own.end(), accepted[2]);
+    for (const auto& state : accepted) {
+        randomState = RandomState{};
+        randomState.position = 3;
+        ASSERT_TRUE(SeedRandomWords(state));
+        EXPECT_TRUE(randomState.seeded);
+        EXPECT_EQ(randomState.position, RANDOM_STATE_WORDS);
+        std::mt19937 engine = StandardEngine(state);
+        for (int draw = 0; draw < 1000; ++draw) {
+            ASSERT_EQ(NextOutput(), engine()) << "state " << &state - accepted;
+        }
     }
 }
 
