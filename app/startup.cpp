@@ -5,8 +5,6 @@
 #include "generator/random_source.h"
 #include "text/number_text.h"
 
-#include <ntsecapi.h>
-
 namespace {
 
 // Shows the error box of a failed start and gives the exit code 0.
@@ -27,12 +25,9 @@ int RunMessageLoop() {
 
 } // namespace
 
-void SeedProcessRandom() {
+void SeedProcessRandom(SystemRandom systemRandom) {
     uint32_t words[RANDOM_STATE_WORDS];
-    // The system's generator through RtlGenRandom (advapi32's SystemFunction036, which the C
-    // runtime's rand_s uses too): advapi32 is in every window program's process already, while
-    // BCryptGenRandom would load bcrypt.dll, which made start-up about 5 % slower under Wine.
-    const bool seeded = RtlGenRandom(words, sizeof words) && SeedRandomWords(words);
+    const bool seeded = systemRandom(words, sizeof words) && SeedRandomWords(words);
     SecureZeroMemory(words, sizeof words);
     if (!seeded) {
         SeedRandom(ReadTimerSeconds());

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 
-// Fills the whole random state from the system's cryptographic generator; only where that fails,
-// seeds it from the clock in seconds.
-void SeedProcessRandom();
+// A cryptographic generator of the system: fills length bytes at buffer, false where it fails.
+using SystemRandom = BOOLEAN(WINAPI*)(PVOID buffer, ULONG length);
+
+// Fills the whole random state from systemRandom; only where that fails or gives a state of
+// zeros, seeds it from the clock in seconds.
+void SeedProcessRandom(SystemRandom systemRandom);
 
 // The screen's width, height, colour depth and refresh rate.
 void DesktopMetrics(int32_t& width, int32_t& height, int32_t& depth, int32_t& refresh);

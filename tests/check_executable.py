@@ -2,7 +2,7 @@
 """check_executable.py EXE MACHINE PRODUCT VERSION
 
 Checks tessorin.exe as Windows sees it: a GUI program for MACHINE (i386 or x86-64) that imports
-only system DLLs, carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon
+only the listed functions of system DLLs, carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon
 group, and a version resource that names the product and its version, in its texts and in its
 numbers."""
 import struct
@@ -10,7 +10,35 @@ import sys
 
 import pefile
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
+# Every function the program may import, DLL by DLL, with the oldest Windows that Microsoft's
+# documentation names for it ("Minimum supported client"). The USER32 and GDI32 pages name
+# Windows 2000 Professional, and so do those of GetTickCount, GetModuleHandleA and the performance
+# counter; the pages of the memory, thread-storage and critical-section functions now name Windows
+# XP, and so does that of RtlGenRandom (SystemFunction036). The C runtime's pages name no Windows
+# version: msvcrt.dll is part of Windows itself since Windows 2000. __C_specific_handler is the
+# 64-bit runtime's unwinding helper, in every x64 Windows (XP x64 and later). No network DLL.
+USER = {name: "2000" for name in (
+    "AppendMenuA BeginPaint CreateMenu CreatePopupMenu CreateWindowExA DefWindowProcA "
+    "DispatchMessageA DrawMenuBar EndPaint GetDC GetMessageA GetWindowTextA InsertMenuA "
+    "LoadCursorA LoadIconA LoadImageA MessageBoxA PostMessageA PostQuitMessage RegisterClassA "
+    "ReleaseDC SendMessageA SetMenu SetWindowTextA ShowWindow TranslateMessage UpdateWindow").split()}
+GDI = {name: "2000" for name in
+       "CreateFontA GetDeviceCaps GetTextExtentPoint32A SelectObject SetBkMode TextOutA".split()}
+KERNEL = {name: "2000" for name in (
+    "GetModuleHandleA GetStartupInfoA GetTickCount QueryPerformanceCounter "
+    "QueryPerformanceFrequency GetLastError Sleep LoadLibraryA FreeLibrary GetProcAddress "
+    "SetUnhandledExceptionFilter").split()}
+KERNEL.update({name: "XP" for name in (
+    "DeleteCriticalSection EnterCriticalSection InitializeCriticalSection LeaveCriticalSection "
+    "TlsGetValue VirtualProtect VirtualQuery").split()})
+KERNEL["__C_specific_handler"] = "XP x64"
+RUNTIME = {name: "2000" for name in (
+    "__getmainargs __initenv __iob_func __p__acmdln __p__commode __p__fmode __set_app_type "
+    "__setusermatherr _acmdln _amsg_exit _cexit _commode _controlfp _fmode _initterm _iob "
+    "_onexit abort calloc exit fprintf free fwrite malloc memcmp memcpy memmove signal strlen "
+    "strncmp vfprintf").split()}
+IMPORTS = {"user32.dll": USER, "gdi32.dll": GDI, "kernel32.dll": KERNEL, "msvcrt.dll": RUNTIME,
+           "advapi32.dll": {"SystemFunction036": "XP"}}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 # The COFF machine and the optional header's magic of each machine.
 MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}
@@ -36,11 +64,12 @@ def main(path, machine, product, version):
         failures.append(f"not a {machine} executable")
     if exe.OPTIONAL_HEADER.Subsystem != 2:
         failures.append(f"subsystem {exe.OPTIONAL_HEADER.Subsystem}, not the Windows GUI (2)")
-    imported = {entry.dll.decode("ascii").lower()
-                for entry in getattr(exe, "DIRECTORY_ENTRY_IMPORT", [])}
-    foreign = imported - SYSTEM_DLLS
-    if foreign:
-        failures.append(f"imports DLLs that Windows does not ship: {sorted(foreign)}")
+    for entry in getattr(exe, "DIRECTORY_ENTRY_IMPORT", []):
+        dll = entry.dll.decode("ascii").lower()
+        for function in entry.imports:
+            name = function.name.decode("ascii") if function.name else f"#{function.ordinal}"
+            if name not in IMPORTS.get(dll, {}):
+                failures.append(f"imports {dll} {name}, which is not in the list of imports")
     found = resources(exe)
     icons, groups = found.get(RT_ICON, []), found.get(RT_GROUP_ICON, [])
     if len(icons) != 1 or len(groups) != 1:

@@ -46,14 +46,12 @@ inline std::vector<RECT> CoveringControls(HWND window) {
 
 // Whether window shows every label whole: each text drawn at its point in 19-pixel Times New Roman,
 // black on the face colour, compared pixel by pixel over its box and three pixels to either side,
-// but where a control covers it. The pixels are read from the window's own device context or from
-// the screen; a failure names the labels that differ.
-inline bool LabelsShow(HWND window, bool onScreen, std::string* missing = nullptr) {
-    HDC source = GetDC(onScreen ? nullptr : window);
+// but where a control covers it. The pixels are read from the screen, as a person sees them; a
+// failure names the labels that differ.
+inline bool LabelsShow(HWND window, std::string* missing = nullptr) {
+    HDC source = GetDC(nullptr);
     POINT origin = {0, 0};
-    if (onScreen) {
-        ClientToScreen(window, &origin);
-    }
+    ClientToScreen(window, &origin);
     RECT client;
     GetClientRect(window, &client);
     HDC expected = CreateCompatibleDC(source), shown = CreateCompatibleDC(source);
@@ -98,15 +96,15 @@ inline bool LabelsShow(HWND window, bool onScreen, std::string* missing = nullpt
     DeleteObject(expectedPixels);
     DeleteDC(shown);
     DeleteDC(expected);
-    ReleaseDC(onScreen ? nullptr : window, source);
+    ReleaseDC(nullptr, source);
     return whole;
 }
 
 // Waits, running step between looks, until window shows its labels; a failure names those missing.
 inline testing::AssertionResult LabelsAppear(
-    HWND window, bool onScreen, const std::function<void()>& step = [] { Sleep(10); }) {
+    HWND window, const std::function<void()>& step = [] { Sleep(10); }) {
     std::string missing;
-    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, onScreen, &missing); }, step)) {
+    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, &missing); }, step)) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "not painted as they should be: " << missing;

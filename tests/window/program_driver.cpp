@@ -99,37 +99,40 @@ HWND ProgramDriver::ControlAt(int x, int y) const {
     return nullptr;
 }
 
-void ProgramDriver::Click(HWND button) const {
-    Send(button, BM_CLICK, 0, 0);
-}
-
-void ProgramDriver::Command(int id) const {
-    Send(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+void ProgramDriver::Menu(WORD popupKey, WORD itemKey) const {
+    PressKeys(window_, {popupKey}, VK_MENU);
+    PressKeys(window_, {itemKey});
 }
 
 void ProgramDriver::Type(HWND control, const std::string& text) const {
-    for (char c : text) {
-        Send(control, WM_CHAR, static_cast<unsigned char>(c), 1);
-    }
-}
-
-void ProgramDriver::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const {
-    DWORD_PTR result;
-    SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, Scaled(10000), &result);
+    Click(control);
+    PressKeys(control, {VK_END});
+    PressKeys(control, {VK_HOME}, VK_SHIFT);
+    TypeKeys(control, text);
 }
 
 void ProgramDriver::PasteCount(const std::string& text) const {
     SendMessageA(CountEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string ProgramDriver::CountAfter(HWND button) const {
-    Click(button);
-    return TextOf(CountEdit());
+// Input is handled in the order given, and setting an edit field's text clears its modification
+// flag: a flag set before action and cleared after it shows that action, and all input before it,
+// has been handled.
+std::string ProgramDriver::Changed(HWND field, const std::function<void()>& action) const {
+    SendMessageA(field, EM_SETMODIFY, TRUE, 0);
+    action();
+    if (!WaitUntil([field] { return SendMessageA(field, EM_GETMODIFY, 0, 0) == 0; })) {
+        throw std::runtime_error("the program did not set the field's text");
+    }
+    return TextOf(field);
 }
 
-std::string ProgramDriver::Generate() const {
-    Click(GenerateButton());
-    return TextOf(PasswordEdit());
+void ProgramDriver::Toggle(HWND box) const {
+    const bool before = IsChecked(box);
+    Click(box);
+    if (!WaitUntil([box, before] { return IsChecked(box) != before; })) {
+        throw std::runtime_error("the check box did not change");
+    }
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {

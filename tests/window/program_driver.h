@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // tessorin.exe started as a user would start it, driven from outside through the Windows API.
@@ -37,18 +38,29 @@ class ProgramDriver {
     HWND UpperCheck() const { return ControlAt(10, 82); }
     HWND DigitCheck() const { return ControlAt(10, 104); }
 
-    // Clicks a button, a menu item by its command id, or types text into a control, one WM_CHAR
-    // at a time. Each is sent, so it has been handled when the call returns.
-    void Click(HWND button) const;
-    void Command(int id) const;
+    // A click on control, Alt with the access key of a popup and then an item's access key, and
+    // text typed into control in place of its text: input as a person gives it, not yet handled
+    // when the call returns.
+    void Click(HWND control) const { ClickOn(control); }
+    void Menu(WORD popupKey, WORD itemKey) const;
     void Type(HWND control, const std::string& text) const;
 
     // Replaces the count field's text, as pasting does.
     void PasteCount(const std::string& text) const;
 
+    // The text of field once action has been handled and has set it (to the same text, perhaps).
+    std::string Changed(HWND field, const std::function<void()>& action) const;
+
     // The count field's text after a click on button; the password field's after Generate.
-    std::string CountAfter(HWND button) const;
-    std::string Generate() const;
+    std::string CountAfter(HWND button) const {
+        return Changed(CountEdit(), [&] { Click(button); });
+    }
+    std::string Generate() const {
+        return Changed(PasswordEdit(), [&] { Click(GenerateButton()); });
+    }
+
+    // Clicks a check box and waits until its tick has changed.
+    void Toggle(HWND box) const;
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
     // Every wait of the driver is stretched by Scaled.
@@ -72,7 +84,6 @@ class ProgramDriver {
     };
 
     void Launch(const std::string& folder, const std::string& arguments, int show);
-    void Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     Process process_;
     HWND window_ = nullptr;

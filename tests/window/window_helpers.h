@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -40,6 +41,70 @@ inline bool WaitUntil(
     return false;
 }
 
+// Input as a person gives it, through the system's input queue: the window that control belongs
+// to is brought to the foreground first, and its own message loop then translates and dispatches
+// the input. None of these waits until the input has been handled.
+inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
+    HWND window = GetAncestor(control, GA_ROOT);
+    BringWindowToTop(window);
+    SetForegroundWindow(window);
+    WaitUntil([window] { return GetForegroundWindow() == window; });
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// A click of the left mouse button, or a double click, at a point of the screen in window.
+inline void ClickAt(HWND window, POINT point, int clicks = 1) {
+    SetCursorPos(point.x, point.y);
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < clicks; ++i) {
+        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+            INPUT input = {INPUT_MOUSE, {}};
+            input.mi.dwFlags = button;
+            inputs.push_back(input);
+        }
+    }
+    SendInputs(inputs, window);
+}
+
+// The same in the middle of control.
+inline void ClickOn(HWND control, int clicks = 1) {
+    RECT frame;
+    GetWindowRect(control, &frame);
+    ClickAt(control, {(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2}, clicks);
+}
+
+// Presses and releases the keys (virtual-key codes) in turn, while modifier (VK_SHIFT, VK_MENU
+// for Alt, or 0 for none) is held down.
+inline void PressKeys(HWND window, std::initializer_list<WORD> keys, WORD modifier = 0) {
+    std::vector<INPUT> inputs;
+    const auto stroke = [&inputs](WORD key, DWORD flags) {
+        INPUT input = {INPUT_KEYBOARD, {}};
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (modifier != 0) {
+        stroke(modifier, 0);
+    }
+    for (WORD key : keys) {
+        stroke(key, 0);
+        stroke(key, KEYEVENTF_KEYUP);
+    }
+    if (modifier != 0) {
+        stroke(modifier, KEYEVENTF_KEYUP);
+    }
+    SendInputs(inputs, window);
+}
+
+// Types text into the window that has the keyboard focus, each character with the key and Shift
+// state that the keyboard layout gives for it.
+inline void TypeKeys(HWND window, const std::string& text) {
+    for (char c : text) {
+        const SHORT key = VkKeyScanA(c);
+        PressKeys(window, {LOBYTE(key)}, (key & 0x100) != 0 ? VK_SHIFT : 0);
+    }
+}
+
 // Any window's text, read with WM_GETTEXT, also across processes.
 inline std::string TextOf(HWND window) {
     std::vector<char> text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) +
@@ -60,6 +125,16 @@ inline std::string TempFolder(const std::string& name) {
     char temp[MAX_PATH];
     const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + name;
     CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+// The folder of this name in the temporary folder, holding key.ico with these bytes, or none.
+inline std::string FolderWithKeyIcon(const std::string& name, const std::string* bytes) {
+    const std::string folder = TempFolder(name);
+    DeleteFileA((folder + "\\key.ico").c_str());
+    if (bytes != nullptr) {
+        std::ofstream(folder + "\\key.ico", std::ios::binary) << *bytes;
+    }
     return folder;
 }
 

@@ -4,11 +4,13 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "label_pixels.h"
+#include "standard_engine.h"
 #include "window_helpers.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -44,7 +46,7 @@ class MainWindow : public testing::Test {
         ShowWindow(window_, SW_SHOWNORMAL);
         UpdateWindow(window_);
         // Waits until the window has painted; the tests that are about the labels check them.
-        (void)LabelsAppear(window_, false, PumpMessages);
+        (void)LabelsAppear(window_, PumpMessages);
     }
 
     void TearDown() override {
@@ -61,7 +63,7 @@ class MainWindow : public testing::Test {
     }
 
     void ExpectLabelsShown(const char* when) {
-        EXPECT_TRUE(LabelsAppear(window_, false, PumpMessages)) << when;
+        EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << when;
     }
 
     HWND window_ = nullptr;
@@ -96,6 +98,20 @@ TEST_F(MainWindow, HasTheTwoPopupsWithTheirCommands) {
     }
 }
 
+// The class: redrawn whole on any change of size, the arrow cursor, the application icon and the
+// button face behind everything.
+TEST_F(MainWindow, IsOfItsClass) {
+    WNDCLASSA found = {};
+    ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "Tessorin", &found));
+    EXPECT_EQ(found.style, 3u);
+    EXPECT_EQ(found.lpfnWndProc, MainWndProc);
+    EXPECT_EQ(found.cbClsExtra + found.cbWndExtra, 0);
+    EXPECT_EQ(found.hIcon, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(found.hCursor, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(found.hbrBackground, reinterpret_cast<HBRUSH>(16));
+    EXPECT_EQ(found.lpszMenuName, nullptr);
+}
+
 TEST_F(MainWindow, GivesEachControlItsFont) {
     Open();
     LOGFONTA label = {}, button = {};
@@ -124,11 +140,7 @@ TEST_F(MainWindow, GivesEachControlItsFont) {
 class SmallIcon : public MainWindow {
   protected:
     void OpenWithIconFile(const std::string* bytes) {
-        const std::string path = TempFolder("tessorin-icon-test");
-        DeleteFileA((path + "\\key.ico").c_str());
-        if (bytes != nullptr) {
-            std::ofstream(path + "\\key.ico", std::ios::binary) << *bytes;
-        }
+        const std::string path = FolderWithKeyIcon("tessorin-icon-test", bytes);
         char previous[MAX_PATH];
         GetCurrentDirectoryA(MAX_PATH, previous);
         SetCurrentDirectoryA(path.c_str());
@@ -186,8 +198,7 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
     GetWindowRect(window_, &frame);
     HWND cover = CreateWindowExA(WS_EX_TOPMOST, "static", "", WS_POPUP | WS_VISIBLE, frame.left,
                                  frame.top, 240, 260, nullptr, nullptr, nullptr, nullptr);
-    // The window's own surface keeps its labels under the cover; the screen shows the cover.
-    EXPECT_TRUE(WaitUntil([this] { return !LabelsShow(window_, true); }, PumpMessages))
+    EXPECT_TRUE(WaitUntil([this] { return !LabelsShow(window_); }, PumpMessages))
         << "the cover did not hide the labels";
     DestroyWindow(cover);
     ExpectLabelsShown("after being covered and uncovered");
@@ -232,39 +243,46 @@ LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A message box as it was shown: the texts of its parts, each followed by "|", and its icon.
+// A message box as it was shown: the texts of its parts, each followed by "|", its icon and its
+// owner.
 struct Box {
     std::string texts;
     HICON icon = nullptr;
+    HWND owner = nullptr;
 };
 
-// Runs open, which is to show a modal message box with this caption on this thread, while another
-// thread reads the box and answers it; where no box comes, that thread ends this thread's message
-// loop instead.
+// Runs open, which is to show a modal message box with this caption on this thread, or to give
+// the input that shows it, and handles this thread's messages while another thread reads the box
+// and answers it; where no box comes, that thread ends this thread's message loop instead.
 Box AnswerBox(const char* caption, const std::function<void()>& open) {
     Box box;
+    std::atomic<bool> answered = false;
     const DWORD waiting = GetCurrentThreadId();
-    std::thread answerer([&box, caption, waiting] {
+    std::thread answerer([&box, &answered, caption, waiting] {
         HWND found = nullptr;
         if (!WaitUntil([&] { return (found = FindWindowA("#32770", caption)) != nullptr; })) {
             PostThreadMessageA(waiting, WM_QUIT, 99, 0);
-            return;
-        }
-        for (HWND child = GetWindow(found, GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            box.texts += TextOf(child) + "|";
-            if (LRESULT icon = SendMessageA(child, STM_GETICON, 0, 0)) {
-                box.icon = reinterpret_cast<HICON>(icon);
+        } else {
+            for (HWND child = GetWindow(found, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                box.texts += TextOf(child) + "|";
+                if (LRESULT icon = SendMessageA(child, STM_GETICON, 0, 0)) {
+                    box.icon = reinterpret_cast<HICON>(icon);
+                }
             }
+            box.owner = GetWindow(found, GW_OWNER);
+            PostMessageA(found, WM_COMMAND, IDOK, 0);
         }
-        PostMessageA(found, WM_COMMAND, IDOK, 0);
+        answered = true;
     });
     open();
+    WaitUntil([&answered] { return answered.load(); }, PumpMessages);
     answerer.join();
     return box;
 }
 
-// Help shows the same box from the button and from the menu: its text with the question icon.
+// Help shows the same box, owned by the window, from the button and from the menu: its text with
+// the question icon.
 TEST_F(MainWindow, HelpShowsItsTextWithTheQuestionIcon) {
     const std::string text = "Stellen Sie in der Eingabebox die Anzahl\r\n"
                              "der Zeichen ein, die Sie verwenden m\xF6"
@@ -274,13 +292,16 @@ TEST_F(MainWindow, HelpShowsItsTextWithTheQuestionIcon) {
                              "verwendet werden sollen und klicken auf\r\n"
                              "\"Generieren\". Das Passwort wird erstellt";
     Open();
-    const std::function<void()> routes[] = {
-        [] { SendMessageA(appState.controls.HelpButton, BM_CLICK, 0, 0); },
-        [this] { SendMessageA(window_, WM_COMMAND, MAKEWPARAM(103, 0), 0); }};
+    const std::function<void()> routes[] = {[] { ClickOn(appState.controls.HelpButton); },
+                                            [this] {
+                                                PressKeys(window_, {'H'}, VK_MENU);
+                                                PressKeys(window_, {'H'});
+                                            }};
     for (const auto& route : routes) {
         const Box box = AnswerBox("Hilfe", route);
         EXPECT_NE(box.texts.find("|" + text + "|"), std::string::npos) << box.texts;
         EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_QUESTION)) << box.texts;
+        EXPECT_EQ(box.owner, window_);
     }
 }
 
@@ -307,6 +328,39 @@ TEST(StartUp, AFailedStartShowsTheErrorBoxAndEnds) {
         EXPECT_NE(box.texts.find("Fenster konnte nicht erstellt werden|"), std::string::npos)
             << refuseWindow << ": " << box.texts;
         EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR)) << refuseWindow;
+    }
+}
+
+// A system generator that gives words of no linear rule, one that gives zeros and one that fails.
+BOOLEAN WINAPI OwnWords(PVOID buffer, ULONG length) {
+    for (ULONG k = 0; k < length / 4; ++k) {
+        static_cast<uint32_t*>(buffer)[k] = (k + 1) * 2654435761u;
+    }
+    return TRUE;
+}
+BOOLEAN WINAPI Zeros(PVOID buffer, ULONG length) {
+    ZeroMemory(buffer, length);
+    return TRUE;
+}
+BOOLEAN WINAPI Failing(PVOID, ULONG) {
+    return FALSE;
+}
+
+// Start-up takes the system's words as the whole state, and seeds from the clock only where the
+// system's generator fails or gives a state of zeros: the clock's whole seconds by the linear rule.
+TEST(StartUp, SeedsFromTheSystemAndFromTheClockOnlyWhereTheSystemFails) {
+    SeedProcessRandom(OwnWords);
+    for (uint32_t k = 0; k < RANDOM_STATE_WORDS; ++k) {
+        ASSERT_EQ(randomState.words[k], (k + 1) * 2654435761u) << k;
+    }
+    for (const SystemRandom broken : {Zeros, Failing}) {
+        const double before = ReadTimerSeconds();
+        SeedProcessRandom(broken);
+        const double after = ReadTimerSeconds();
+        const auto words = LinearWords(randomState.words[0]);
+        EXPECT_TRUE(std::equal(words.begin(), words.end(), randomState.words));
+        EXPECT_GE(randomState.words[0], static_cast<uint32_t>(before));
+        EXPECT_LE(randomState.words[0], static_cast<uint32_t>(after));
     }
 }
 

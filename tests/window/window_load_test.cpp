@@ -112,7 +112,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         }
         switch (random() % 6) {
         case 0: program.PasteCount(RandomCountText(random)); break;
-        case 1: program.Click(boxes[random() % 3]); break;
+        case 1: program.Toggle(boxes[random() % 3]); break;
         case 2: {
             const std::string text = program.CountAfter(program.IncrementButton());
             ASSERT_TRUE(IsCountBetween(text, 1, 99)) << text;

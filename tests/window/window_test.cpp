@@ -4,15 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 namespace {
-
-// Whether every character of text is one of pool's.
-bool DrawnFrom(const std::string& text, const std::string& pool) {
-    return text.find_first_not_of(pool) == std::string::npos;
-}
 
 TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
     ProgramDriver program;
@@ -26,10 +20,10 @@ TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
     EXPECT_EQ(frame.right - frame.left, 240);
     EXPECT_EQ(frame.bottom - frame.top, 260);
     EXPECT_EQ(TextOf(program.Window()), "Tessorin");
-    const LONG style = GetWindowLongA(program.Window(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
-              WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    // WS_SYSMENU and WS_MINIMIZEBOX as created; the system adds a caption and clipping to every
+    // overlapped window, the edge to its frame, and showing it makes it visible.
+    EXPECT_EQ(GetWindowLongA(program.Window(), GWL_STYLE), 0x14CA0000);
+    EXPECT_EQ(GetWindowLongA(program.Window(), GWL_EXSTYLE), WS_EX_WINDOWEDGE);
     EXPECT_NE(GetMenu(program.Window()), nullptr);
 }
 
@@ -72,10 +66,21 @@ TEST(Window, LaysOutItsElevenControls) {
         GetClassNameA(control, className, sizeof className);
         EXPECT_STRCASEEQ(className, e.className) << e.text;
         EXPECT_EQ(TextOf(control), e.text);
-        // Wine's edit controls take WS_BORDER out of their style and draw the border themselves.
-        const LONG style = GetWindowLongA(control, GWL_STYLE) & ~WS_BORDER;
-        EXPECT_EQ(style & e.style, e.style & ~WS_BORDER) << e.text;
+        // Wine's edit controls take WS_BORDER out of their style and draw the border themselves,
+        // so the border is looked for on the screen: the window frame's colour all around.
+        const LONG border = e.id == 30 ? WS_BORDER : 0;
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & ~border, e.style & ~border) << e.text;
+        EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), 0) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
+        if (border != 0) {
+            HDC screen = GetDC(nullptr);
+            for (const POINT& p :
+                 {POINT{frame.left, frame.top}, POINT{frame.right - 1, frame.top},
+                  POINT{frame.left, frame.bottom - 1}, POINT{frame.right - 1, frame.bottom - 1}}) {
+                EXPECT_EQ(GetPixel(screen, p.x, p.y), GetSysColor(COLOR_WINDOWFRAME)) << e.text;
+            }
+            ReleaseDC(nullptr, screen);
+        }
     }
 }
 
@@ -95,35 +100,30 @@ TEST(Generate, DrawsFromEveryCombinationOfTickedClasses) {
     EXPECT_TRUE(DrawnFrom(first, LOWER + UPPER + DIGITS)) << first;
     EXPECT_EQ(TextOf(program.CountEdit()), "8");
 
-    program.PasteCount("99");
+    program.Type(program.CountEdit(), "99");
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
-    for (int flags = 7; flags >= 0; --flags) {
-        std::string pool;
+    for (const Flags& flags : ALL_FLAGS) {
+        const bool wanted[3] = {flags.lower != 0, flags.upper != 0, flags.digits != 0};
         for (int i = 0; i < 3; ++i) {
-            const bool wanted = (flags >> (2 - i) & 1) != 0;
-            if (wanted != IsChecked(boxes[i])) {
+            if (wanted[i] != IsChecked(boxes[i])) {
                 const std::string before = TextOf(program.PasswordEdit());
-                program.Click(boxes[i]);
+                program.Toggle(boxes[i]);
                 EXPECT_EQ(TextOf(program.PasswordEdit()), before) << "a tick alone changes nothing";
             }
-            ASSERT_EQ(IsChecked(boxes[i]), wanted);
-            pool += wanted ? sets[i] : "";
         }
         const std::string password = program.Generate();
-        if (pool.empty()) {
-            EXPECT_EQ(password, "") << "no class ticked replaces the password with nothing";
-            continue;
-        }
-        ASSERT_EQ(password.size(), 99u) << flags;
-        EXPECT_TRUE(DrawnFrom(password, pool)) << flags << ": " << password;
+        ASSERT_EQ(password.size(), 99u) << PoolOf(flags);
+        EXPECT_TRUE(DrawnFrom(password, PoolOf(flags))) << password;
         // With 99 characters every ticked class shows up except by a rare chance.
         for (int i = 0; i < 3; ++i) {
-            if ((flags >> (2 - i) & 1) != 0 && pool.size() <= 36) {
-                EXPECT_NE(password.find_first_of(sets[i]), std::string::npos) << flags;
+            if (wanted[i] && PoolOf(flags).size() <= 36) {
+                EXPECT_NE(password.find_first_of(sets[i]), std::string::npos) << PoolOf(flags);
             }
         }
     }
+    program.Toggle(boxes[2]);
+    EXPECT_EQ(program.Generate(), "") << "no class ticked replaces the password with nothing";
 }
 
 TEST(Generate, ReadsOnlyTheFirstThreeCharactersOfTheCount) {
@@ -142,9 +142,9 @@ TEST(Generate, ReadsOnlyTheFirstThreeCharactersOfTheCount) {
 
 TEST(Generate, TheMenuItemDoesWhatTheButtonDoes) {
     ProgramDriver program;
-    program.PasteCount("17");
-    program.Command(101);
-    const std::string password = TextOf(program.PasswordEdit());
+    program.Type(program.CountEdit(), "17");
+    const std::string password =
+        program.Changed(program.PasswordEdit(), [&] { program.Menu('D', 'G'); });
     EXPECT_EQ(password.size(), 17u);
     EXPECT_TRUE(DrawnFrom(password, LOWER + UPPER + DIGITS));
     // A notification code in the high word is ignored.
@@ -182,12 +182,32 @@ TEST(Steps, TypedDigitsCountAndTypedLettersAreRefused) {
     } cases[] = {
         {"5", "5", 5}, {"12", "12", 12}, {"99", "99", 99}, {"16", "16", 16}, {"7x-.e+&", "7", 7}};
     for (const auto& c : cases) {
-        SendMessageA(program.CountEdit(), EM_SETSEL, 0, -1);
         program.Type(program.CountEdit(), c.typed);
-        EXPECT_EQ(TextOf(program.CountEdit()), c.shown) << c.typed;
+        EXPECT_TRUE(WaitUntil([&] { return TextOf(program.CountEdit()) == c.shown; })) << c.typed;
         EXPECT_EQ(program.Generate().size(), c.length) << c.typed;
     }
     EXPECT_EQ(program.CountAfter(program.IncrementButton()), "8");
+}
+
+// What the guide promises about the keys: Tab leaves the focus in the count field, Enter does
+// nothing, and a double click in the password field selects the whole password.
+TEST(Keys, TabAndEnterDoNothingAndADoubleClickSelectsThePassword) {
+    ProgramDriver program;
+    program.Click(program.CountEdit());
+    // The 5 reaches the count field only where the focus has stayed there.
+    PressKeys(program.CountEdit(), {VK_END, VK_TAB, VK_RETURN, VK_TAB, '5'});
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(program.CountEdit()) == "85"; })) << "Tab moved on";
+    EXPECT_EQ(TextOf(program.PasswordEdit()), "") << "Enter made a password";
+
+    const std::string password = program.Generate();
+    ClickOn(program.PasswordEdit(), 2);
+    DWORD start = 1, end = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        SendMessageA(program.PasswordEdit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 0 && end == password.size();
+    })) << start
+        << " to " << end;
 }
 
 // Every road out of the program ends it with exit code 0.
@@ -197,13 +217,21 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         ProgramDriver program;
         const std::string name = route;
         if (name == "Beenden") {
-            PostMessageA(program.ExitButton(), BM_CLICK, 0, 0);
+            program.Click(program.ExitButton());
         } else if (name == "menu Exit") {
-            PostMessageA(program.Window(), WM_COMMAND, MAKEWPARAM(102, 0), 0);
+            program.Menu('D', 'X');
         } else if (name == "close box") {
-            PostMessageA(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            // The caption's right end, where the system draws the close box.
+            RECT frame;
+            GetWindowRect(program.Window(), &frame);
+            const int edge = GetSystemMetrics(SM_CXFIXEDFRAME);
+            const int caption = GetSystemMetrics(SM_CYCAPTION);
+            const POINT box = {frame.right - edge - caption / 2, frame.top + edge + caption / 2};
+            ASSERT_EQ(SendMessageA(program.Window(), WM_NCHITTEST, 0, MAKELPARAM(box.x, box.y)),
+                      HTCLOSE);
+            ClickAt(program.Window(), box);
         } else if (name == "Alt+F4") {
-            PostMessageA(program.Window(), WM_SYSKEYDOWN, VK_F4, 1 | 1 << 29);
+            PressKeys(program.Window(), {VK_F4}, VK_MENU);
         } else {
             PostMessageA(program.Window(), WM_CLOSE, 0, 0);
         }
@@ -224,23 +252,18 @@ TEST(StartUp, ArgumentsAndTheShowStateChangeNothing) {
 
 // The window opens whatever key.ico in the current folder holds.
 TEST(StartUp, OpensWithAGoodABrokenOrNoIconFile) {
-    const std::string folder = TempFolder("tessorin-window-test");
-    const std::string iconPath = folder + "\\key.ico";
     const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
     ASSERT_FALSE(icon.empty());
     // A good icon, an empty file, a truncated one, one that is no icon, and one of 40 MB.
     const std::string contents[] = {icon, "", icon.substr(0, 100), std::string(5000, '\x7F'),
                                     icon + std::string(40 << 20, '\xA5')};
     for (int variant = -1; variant < 5; ++variant) {
-        DeleteFileA(iconPath.c_str());
-        if (variant >= 0) {
-            std::ofstream(iconPath, std::ios::binary) << contents[variant];
-        }
-        ProgramDriver program(folder);
+        ProgramDriver program(
+            FolderWithKeyIcon("tessorin-window-test", variant < 0 ? nullptr : &contents[variant]));
         EXPECT_EQ(program.Generate().size(), 8u) << "variant " << variant;
         EXPECT_EQ(program.Quit(), 0u);
     }
-    DeleteFileA(iconPath.c_str());
+    FolderWithKeyIcon("tessorin-window-test", nullptr);
 }
 
 // The password goes into its field and nowhere else: no file and no clipboard.
@@ -249,7 +272,7 @@ TEST(StartUp, LeavesNoFileAndTheClipboardAlone) {
     const DWORD clipboard = GetClipboardSequenceNumber();
     {
         ProgramDriver program(folder);
-        program.PasteCount("99");
+        program.Type(program.CountEdit(), "99");
         for (int i = 0; i < 20; ++i) {
             ASSERT_EQ(program.Generate().size(), 99u);
         }
@@ -275,8 +298,8 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
     ProgramDriver second{ProgramDriver::NoWait{}};
     first.AwaitWindow();
     second.AwaitWindow();
-    first.PasteCount("99");
-    second.PasteCount("99");
+    first.Type(first.CountEdit(), "99");
+    second.Type(second.CountEdit(), "99");
     const std::string a = first.Generate();
     const std::string b = second.Generate();
     ASSERT_EQ(a.size(), 99u);
