@@ -1,6 +1,7 @@
 // Thousands of commands with random counts, pasted texts and classes: the program keeps answering,
 // every password meets its invariants, and memory and window-system objects stay flat.
 #include "class_sets.h"
+#include "number_reference.h"
 #include "program_driver.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 
@@ -60,35 +60,6 @@ std::string RandomCountText(std::mt19937& random) {
     }
 }
 
-// The length Generate asks for, modelled apart from the program: the field's first three
-// characters, leading spaces, then &H, &O, &B or & with digits of that radix, or else white space,
-// a sign and decimal digits.
-int RequestedLength(const std::string& field) {
-    std::string text = field.substr(0, 3);
-    text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
-    int value = 0, sign = 1, radix = 10;
-    std::size_t i = 0;
-    if (text.size() > 1 && text[0] == '&') {
-        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[1])));
-        radix = letter == 'h' ? 16 : letter == 'b' ? 2 : 8;
-        i = std::strchr("hob", letter) != nullptr ? 2 : 1;
-    } else {
-        i = std::min(text.find_first_not_of(" \t\n\v\f\r"), text.size());
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            sign = text[i++] == '-' ? -1 : 1;
-        }
-    }
-    static const char digits[] = "0123456789abcdef";
-    for (; i < text.size(); ++i) {
-        const char* digit = std::strchr(digits, std::tolower(static_cast<unsigned char>(text[i])));
-        if (text[i] == '\0' || digit == nullptr || digit - digits >= radix) {
-            break;
-        }
-        value = value * radix + static_cast<int>(digit - digits);
-    }
-    return sign * value;
-}
-
 // Whether text is a count as the steps write it: plain decimal digits from lowest to highest.
 bool IsCountBetween(const std::string& text, int lowest, int highest) {
     if (text.empty() || text.size() > 3 || text[0] == '0' ||
@@ -133,7 +104,9 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             }
             const std::string password = program.Generate();
             ++generated;
-            const int wanted = pool.empty() ? 0 : std::clamp(RequestedLength(count), 0, 99);
+            // Generate reads the field's first three characters.
+            const int wanted =
+                pool.empty() ? 0 : std::clamp(ReferenceInteger(count.substr(0, 3)), 0, 99);
             ASSERT_EQ(password.size(), std::size_t(wanted)) << "count text " << count.substr(0, 3);
             ASSERT_EQ(password.find_first_not_of(pool), std::string::npos) << password;
         }
