@@ -3,25 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
 
-using testing::TestEventListener;
 using testing::TestInfo;
 using testing::TestPartResult;
-using testing::TestSuite;
 using testing::UnitTest;
 
-// GoogleTest's own printer, except that failures and skips go to standard output alone. On
-// Windows GoogleTest also hands them to OutputDebugStringA, which raises an exception for a
-// debugger to see. Under QEMU's user-mode emulation, a 32-bit Wine process that handles an
-// exception while it has a second thread (GoogleTest starts one as it reports) goes on with that
-// thread's block in place of its own and soon dies, so a skipped test would end the whole run.
-class PlainPrinter : public TestEventListener {
-  public:
-    explicit PlainPrinter(TestEventListener* printer) : printer_(printer) {}
+// Prints each test, each failure or skip and a closing count to standard output alone, in place of
+// GoogleTest's own printer, which on Windows also hands failures and skips to OutputDebugStringA.
+// That raises an exception for a debugger to see. Under QEMU's user-mode emulation, a 32-bit Wine
+// process that handles an exception while it has a second thread (GoogleTest starts one as it
+// reports) goes on with that thread's block in place of its own and soon dies, so a skipped test
+// would end the whole run.
+class PlainPrinter : public testing::EmptyTestEventListener {
+    void OnTestStart(const TestInfo& test) override {
+        std::printf("[ RUN      ] %s.%s\n", test.test_suite_name(), test.name());
+        std::fflush(stdout);
+    }
 
     void OnTestPartResult(const TestPartResult& result) override {
         if (result.type() != TestPartResult::kSuccess) {
@@ -33,34 +33,20 @@ class PlainPrinter : public TestEventListener {
         }
     }
 
-    void OnTestProgramStart(const UnitTest& u) override { printer_->OnTestProgramStart(u); }
-    void OnTestIterationStart(const UnitTest& u, int i) override {
-        printer_->OnTestIterationStart(u, i);
+    void OnTestEnd(const TestInfo& test) override {
+        const testing::TestResult& result = *test.result();
+        const char* verdict = result.Skipped()  ? " SKIPPED"
+                              : result.Passed() ? "      OK"
+                                                : "  FAILED";
+        std::printf("[ %s ] %s.%s (%lld ms)\n", verdict, test.test_suite_name(), test.name(),
+                    static_cast<long long>(result.elapsed_time()));
+        std::fflush(stdout);
     }
-    void OnEnvironmentsSetUpStart(const UnitTest& u) override {
-        printer_->OnEnvironmentsSetUpStart(u);
-    }
-    void OnEnvironmentsSetUpEnd(const UnitTest& u) override { printer_->OnEnvironmentsSetUpEnd(u); }
-    void OnTestSuiteStart(const TestSuite& s) override { printer_->OnTestSuiteStart(s); }
-    void OnTestCaseStart(const TestSuite& s) override { printer_->OnTestCaseStart(s); }
-    void OnTestStart(const TestInfo& t) override { printer_->OnTestStart(t); }
-    void OnTestDisabled(const TestInfo& t) override { printer_->OnTestDisabled(t); }
-    void OnTestEnd(const TestInfo& t) override { printer_->OnTestEnd(t); }
-    void OnTestSuiteEnd(const TestSuite& s) override { printer_->OnTestSuiteEnd(s); }
-    void OnTestCaseEnd(const TestSuite& s) override { printer_->OnTestCaseEnd(s); }
-    void OnEnvironmentsTearDownStart(const UnitTest& u) override {
-        printer_->OnEnvironmentsTearDownStart(u);
-    }
-    void OnEnvironmentsTearDownEnd(const UnitTest& u) override {
-        printer_->OnEnvironmentsTearDownEnd(u);
-    }
-    void OnTestIterationEnd(const UnitTest& u, int i) override {
-        printer_->OnTestIterationEnd(u, i);
-    }
-    void OnTestProgramEnd(const UnitTest& u) override { printer_->OnTestProgramEnd(u); }
 
-  private:
-    std::unique_ptr<TestEventListener> printer_;
+    void OnTestProgramEnd(const UnitTest& unit) override {
+        std::printf("%d passed, %d failed, %d skipped\n", unit.successful_test_count(),
+                    unit.failed_test_count(), unit.skipped_test_count());
+    }
 };
 
 } // namespace
@@ -70,6 +56,7 @@ int main(int argc, char** argv) {
     UseProgramFloatMode();
     testing::InitGoogleTest(&argc, argv);
     testing::TestEventListeners& listeners = UnitTest::GetInstance()->listeners();
-    listeners.Append(new PlainPrinter(listeners.Release(listeners.default_result_printer())));
+    delete listeners.Release(listeners.default_result_printer());
+    listeners.Append(new PlainPrinter);
     return RUN_ALL_TESTS();
 }
