@@ -99,13 +99,8 @@ HWND ProgramDriver::ControlAt(int x, int y) const {
     return nullptr;
 }
 
-void ProgramDriver::Menu(WORD popupKey, WORD itemKey) const {
-    PressKeys(window_, {popupKey}, VK_MENU);
-    PressKeys(window_, {itemKey});
-}
-
 void ProgramDriver::Type(HWND control, const std::string& text) const {
-    Click(control);
+    ClickOn(control);
     PressKeys(control, {VK_END});
     PressKeys(control, {VK_HOME}, VK_SHIFT);
     TypeKeys(control, text);
@@ -129,7 +124,7 @@ std::string ProgramDriver::Changed(HWND field, const std::function<void()>& acti
 
 void ProgramDriver::Toggle(HWND box) const {
     const bool before = IsChecked(box);
-    Click(box);
+    ClickOn(box);
     if (!WaitUntil([box, before] { return IsChecked(box) != before; })) {
         throw std::runtime_error("the check box did not change");
     }

@@ -38,11 +38,8 @@ class ProgramDriver {
     HWND UpperCheck() const { return ControlAt(10, 82); }
     HWND DigitCheck() const { return ControlAt(10, 104); }
 
-    // A click on control, Alt with the access key of a popup and then an item's access key, and
-    // text typed into control in place of its text: input as a person gives it, not yet handled
-    // when the call returns.
-    void Click(HWND control) const { ClickOn(control); }
-    void Menu(WORD popupKey, WORD itemKey) const;
+    // Types text into control in place of its text, as a person does (window_helpers.h has the
+    // clicks and keys); not yet handled when the call returns.
     void Type(HWND control, const std::string& text) const;
 
     // Replaces the count field's text, as pasting does.
@@ -53,10 +50,10 @@ class ProgramDriver {
 
     // The count field's text after a click on button; the password field's after Generate.
     std::string CountAfter(HWND button) const {
-        return Changed(CountEdit(), [&] { Click(button); });
+        return Changed(CountEdit(), [&] { ClickOn(button); });
     }
     std::string Generate() const {
-        return Changed(PasswordEdit(), [&] { Click(GenerateButton()); });
+        return Changed(PasswordEdit(), [&] { ClickOn(GenerateButton()); });
     }
 
     // Clicks a check box and waits until its tick has changed.
@@ -68,7 +65,7 @@ class ProgramDriver {
 
     // Clicks "Beenden" and waits for the end, as WaitForExit does.
     DWORD Quit() const {
-        Click(ExitButton());
+        ClickOn(ExitButton());
         return WaitForExit();
     }
 

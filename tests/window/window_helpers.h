@@ -96,6 +96,12 @@ inline void PressKeys(HWND window, std::initializer_list<WORD> keys, WORD modifi
     SendInputs(inputs, window);
 }
 
+// Alt with the access key of one of window's menus, then the access key of an item in it.
+inline void ChooseMenuItem(HWND window, WORD menuKey, WORD itemKey) {
+    PressKeys(window, {menuKey}, VK_MENU);
+    PressKeys(window, {itemKey});
+}
+
 // Types text into the window that has the keyboard focus, each character with the key and Shift
 // state that the keyboard layout gives for it.
 inline void TypeKeys(HWND window, const std::string& text) {

@@ -56,16 +56,6 @@ class MainWindow : public testing::Test {
         }
     }
 
-    std::string MenuText(HMENU menu, UINT position) {
-        char text[64] = {};
-        GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-        return text;
-    }
-
-    void ExpectLabelsShown(const char* when) {
-        EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << when;
-    }
-
     HWND window_ = nullptr;
 };
 
@@ -92,7 +82,9 @@ TEST_F(MainWindow, HasTheTwoPopupsWithTheirCommands) {
                    {file, 1, "E&xit", 102, MF_STRING},
                    {help, 0, "&Hilfe", 103, MF_STRING}};
     for (const auto& e : entries) {
-        EXPECT_EQ(MenuText(e.menu, e.position), e.text);
+        char text[64] = {};
+        GetMenuStringA(e.menu, e.position, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, e.text);
         EXPECT_EQ(GetMenuItemID(e.menu, static_cast<int>(e.position)), e.id) << e.text;
         EXPECT_EQ(LOBYTE(GetMenuState(e.menu, e.position, MF_BYPOSITION)), e.state) << e.text;
     }
@@ -183,16 +175,16 @@ TEST_F(SmallIcon, IsAbsentWithoutAFileOrWithABrokenOne) {
 
 TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
     Open();
-    ExpectLabelsShown("at first");
+    EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << "at first";
 
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
-    ExpectLabelsShown("after the whole window was invalidated");
+    EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << "after the whole window was invalidated";
 
     ShowWindow(window_, SW_MINIMIZE);
     WaitUntil([this] { return IsIconic(window_) != FALSE; }, PumpMessages);
     ShowWindow(window_, SW_RESTORE);
-    ExpectLabelsShown("after minimising and restoring");
+    EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << "after minimising and restoring";
 
     RECT frame;
     GetWindowRect(window_, &frame);
@@ -201,7 +193,7 @@ TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
     EXPECT_TRUE(WaitUntil([this] { return !LabelsShow(window_); }, PumpMessages))
         << "the cover did not hide the labels";
     DestroyWindow(cover);
-    ExpectLabelsShown("after being covered and uncovered");
+    EXPECT_TRUE(LabelsAppear(window_, PumpMessages)) << "after being covered and uncovered";
 }
 
 // The outer rectangle is centred, each coordinate rounded to the nearest integer with ties to
@@ -293,10 +285,7 @@ TEST_F(MainWindow, HelpShowsItsTextWithTheQuestionIcon) {
                              "\"Generieren\". Das Passwort wird erstellt";
     Open();
     const std::function<void()> routes[] = {[] { ClickOn(appState.controls.HelpButton); },
-                                            [this] {
-                                                PressKeys(window_, {'H'}, VK_MENU);
-                                                PressKeys(window_, {'H'});
-                                            }};
+                                            [this] { ChooseMenuItem(window_, 'H', 'H'); }};
     for (const auto& route : routes) {
         const Box box = AnswerBox("Hilfe", route);
         EXPECT_NE(box.texts.find("|" + text + "|"), std::string::npos) << box.texts;

@@ -27,6 +27,7 @@ TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
     EXPECT_NE(GetMenu(program.Window()), nullptr);
 }
 
+// The controls at start: the count 8, no password and all three classes ticked.
 TEST(Window, LaysOutItsElevenControls) {
     ProgramDriver program;
     struct Expected {
@@ -35,19 +36,20 @@ TEST(Window, LaysOutItsElevenControls) {
         const char* text;
         LONG style;
         int id;
+        bool ticked;
     };
     const Expected controls[] = {
-        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30},
-        {1, 145, 231, 24, "Edit", "", 0x50800880, 30},
-        {200, 10, 10, 12, "Button", "+", 0x50000000, 0},
-        {200, 22, 10, 12, "Button", "-", 0x50000000, 0},
-        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0},
-        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0},
-        {10, 180, 20, 22, "Button", "?", 0x50000000, 0},
-        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0},
-        {10, 60, 12, 12, "Button", "", 0x50020003, 0},
-        {10, 82, 12, 12, "Button", "", 0x50020003, 0},
-        {10, 104, 12, 12, "Button", "", 0x50020003, 0},
+        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30, false},
+        {1, 145, 231, 24, "Edit", "", 0x50800880, 30, false},
+        {200, 10, 10, 12, "Button", "+", 0x50000000, 0, false},
+        {200, 22, 10, 12, "Button", "-", 0x50000000, 0, false},
+        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0, false},
+        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0, false},
+        {10, 180, 20, 22, "Button", "?", 0x50000000, 0, false},
+        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0, false},
+        {10, 60, 12, 12, "Button", "", 0x50020003, 0, true},
+        {10, 82, 12, 12, "Button", "", 0x50020003, 0, true},
+        {10, 104, 12, 12, "Button", "", 0x50020003, 0, true},
     };
     int children = 0;
     for (HWND child = GetWindow(program.Window(), GW_CHILD); child != nullptr;
@@ -66,8 +68,9 @@ TEST(Window, LaysOutItsElevenControls) {
         GetClassNameA(control, className, sizeof className);
         EXPECT_STRCASEEQ(className, e.className) << e.text;
         EXPECT_EQ(TextOf(control), e.text);
+        EXPECT_EQ(IsChecked(control), e.ticked) << e.x << "," << e.y;
         // Wine's edit controls take WS_BORDER out of their style and draw the border themselves,
-        // so the border is looked for on the screen: the window frame's colour all around.
+        // so the border is looked for on the screen: the window frame's colour at its corners.
         const LONG border = e.id == 30 ? WS_BORDER : 0;
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & ~border, e.style & ~border) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), 0) << e.text;
@@ -82,15 +85,6 @@ TEST(Window, LaysOutItsElevenControls) {
             ReleaseDC(nullptr, screen);
         }
     }
-}
-
-TEST(Window, StartsWithCountEightAllClassesTickedAndNoPassword) {
-    ProgramDriver program;
-    EXPECT_EQ(TextOf(program.CountEdit()), "8");
-    EXPECT_EQ(TextOf(program.PasswordEdit()), "");
-    EXPECT_TRUE(IsChecked(program.LowerCheck()));
-    EXPECT_TRUE(IsChecked(program.UpperCheck()));
-    EXPECT_TRUE(IsChecked(program.DigitCheck()));
 }
 
 TEST(Generate, DrawsFromEveryCombinationOfTickedClasses) {
@@ -143,8 +137,8 @@ TEST(Generate, ReadsOnlyTheFirstThreeCharactersOfTheCount) {
 TEST(Generate, TheMenuItemDoesWhatTheButtonDoes) {
     ProgramDriver program;
     program.Type(program.CountEdit(), "17");
-    const std::string password =
-        program.Changed(program.PasswordEdit(), [&] { program.Menu('D', 'G'); });
+    const std::string password = program.Changed(
+        program.PasswordEdit(), [&] { ChooseMenuItem(program.Window(), 'D', 'G'); });
     EXPECT_EQ(password.size(), 17u);
     EXPECT_TRUE(DrawnFrom(password, LOWER + UPPER + DIGITS));
     // A notification code in the high word is ignored.
@@ -193,7 +187,7 @@ TEST(Steps, TypedDigitsCountAndTypedLettersAreRefused) {
 // nothing, and a double click in the password field selects the whole password.
 TEST(Keys, TabAndEnterDoNothingAndADoubleClickSelectsThePassword) {
     ProgramDriver program;
-    program.Click(program.CountEdit());
+    ClickOn(program.CountEdit());
     // The 5 reaches the count field only where the focus has stayed there.
     PressKeys(program.CountEdit(), {VK_END, VK_TAB, VK_RETURN, VK_TAB, '5'});
     EXPECT_TRUE(WaitUntil([&] { return TextOf(program.CountEdit()) == "85"; })) << "Tab moved on";
@@ -217,9 +211,9 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         ProgramDriver program;
         const std::string name = route;
         if (name == "Beenden") {
-            program.Click(program.ExitButton());
+            ClickOn(program.ExitButton());
         } else if (name == "menu Exit") {
-            program.Menu('D', 'X');
+            ChooseMenuItem(program.Window(), 'D', 'X');
         } else if (name == "close box") {
             // The caption's right end, where the system draws the close box.
             RECT frame;
