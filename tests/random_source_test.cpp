@@ -39,6 +39,10 @@ TEST(RandomSource, SeedZeroGivesItsKnownOutputs) {
     EXPECT_EQ(NextOutput(), 1968666426u);
     EXPECT_EQ(NextOutput(), 378794928u);
     EXPECT_EQ(NextOutput(), 1752324490u);
+    // A source that was never seeded seeds itself with 0 before its first draw.
+    randomState = RandomState{};
+    EXPECT_EQ(NextOutput(), 1417766733u);
+    EXPECT_TRUE(randomState.seeded);
 }
 
 TEST(RandomSource, OutputsMatchTheStandardMt19937FromTheSameWords) {
@@ -78,12 +82,6 @@ TEST(RandomSource, SeedsKeepTheirLow32BitsAndOutOfRangeSeedsActAsZero) {
         EXPECT_EQ(randomState.words[0], 0u) << seed;
         EXPECT_EQ(randomState.words[1], 1013904223u) << seed;
     }
-}
-
-TEST(RandomSource, AnUnseededSourceSeedsItselfWithZero) {
-    randomState = RandomState{};
-    EXPECT_EQ(NextOutput(), 1417766733u);
-    EXPECT_TRUE(randomState.seeded);
 }
 
 TEST(RandomSource, AWholeStateIsTakenAsItIsAndAStateOfZerosIsRefused) {

@@ -7,10 +7,6 @@
 
 namespace {
 
-using testing::TestInfo;
-using testing::TestPartResult;
-using testing::UnitTest;
-
 // Prints each test, each failure or skip and a closing count to standard output alone, in place of
 // GoogleTest's own printer, which on Windows also hands failures and skips to OutputDebugStringA.
 // That raises an exception for a debugger to see. Under QEMU's user-mode emulation, a 32-bit Wine
@@ -18,13 +14,13 @@ using testing::UnitTest;
 // reports) goes on with that thread's block in place of its own and soon dies, so a skipped test
 // would end the whole run.
 class PlainPrinter : public testing::EmptyTestEventListener {
-    void OnTestStart(const TestInfo& test) override {
+    void OnTestStart(const testing::TestInfo& test) override {
         std::printf("[ RUN      ] %s.%s\n", test.test_suite_name(), test.name());
         std::fflush(stdout);
     }
 
-    void OnTestPartResult(const TestPartResult& result) override {
-        if (result.type() != TestPartResult::kSuccess) {
+    void OnTestPartResult(const testing::TestPartResult& result) override {
+        if (result.type() != testing::TestPartResult::kSuccess) {
             const std::string where =
                 testing::internal::FormatFileLocation(result.file_name(), result.line_number());
             std::printf("%s %s\n%s\n", where.c_str(), result.skipped() ? "Skipped" : "Failure",
@@ -33,7 +29,7 @@ class PlainPrinter : public testing::EmptyTestEventListener {
         }
     }
 
-    void OnTestEnd(const TestInfo& test) override {
+    void OnTestEnd(const testing::TestInfo& test) override {
         const testing::TestResult& result = *test.result();
         const char* verdict = result.Skipped()  ? " SKIPPED"
                               : result.Passed() ? "      OK"
@@ -43,7 +39,7 @@ class PlainPrinter : public testing::EmptyTestEventListener {
         std::fflush(stdout);
     }
 
-    void OnTestProgramEnd(const UnitTest& unit) override {
+    void OnTestProgramEnd(const testing::UnitTest& unit) override {
         std::printf("%d passed, %d failed, %d skipped\n", unit.successful_test_count(),
                     unit.failed_test_count(), unit.skipped_test_count());
     }
@@ -55,7 +51,7 @@ class PlainPrinter : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     UseProgramFloatMode();
     testing::InitGoogleTest(&argc, argv);
-    testing::TestEventListeners& listeners = UnitTest::GetInstance()->listeners();
+    testing::TestEventListeners& listeners = testing::UnitTest::GetInstance()->listeners();
     delete listeners.Release(listeners.default_result_printer());
     listeners.Append(new PlainPrinter);
     return RUN_ALL_TESTS();

@@ -28,22 +28,6 @@ inline const PaintedLabel PAINTED_LABELS[] = {
     {"Anzahl der Zeichen(1-99):", 5, 10},
 };
 
-// Where window's child controls stand, in client coordinates. The group box is left out: it draws
-// its frame and caption and leaves its inside to the window.
-inline std::vector<RECT> CoveringControls(HWND window) {
-    std::vector<RECT> covering;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT frame;
-        GetWindowRect(child, &frame);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
-        if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
-            covering.push_back(frame);
-        }
-    }
-    return covering;
-}
-
 // Whether window shows every label whole: each text drawn at its point in 19-pixel Times New Roman,
 // black on the face colour, compared pixel by pixel over its box and three pixels to either side,
 // but where a control covers it. The pixels are read from the screen, as a person sees them; a
@@ -59,7 +43,17 @@ inline bool LabelsShow(HWND window, std::string* missing = nullptr) {
     HBITMAP shownPixels = CreateCompatibleBitmap(source, client.right, client.bottom);
     HFONT font =
         CreateFontA(19, 0, 0, 0, FW_DONTCARE, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Times New Roman");
-    const std::vector<RECT> covering = CoveringControls(window);
+    // Where the controls stand, but the group box, which leaves its inside to the window.
+    std::vector<RECT> covering;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT frame;
+        GetWindowRect(child, &frame);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+        if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
+            covering.push_back(frame);
+        }
+    }
     const auto covered = [&covering](int x, int y) {
         return std::any_of(covering.begin(), covering.end(), [x, y](const RECT& r) {
             return PtInRect(&r, POINT{x, y}) != FALSE;

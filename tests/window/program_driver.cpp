@@ -1,42 +1,25 @@
 #include "program_driver.h"
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
-struct Search {
-    DWORD processId;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && std::string(className) == search->className &&
-        TextOf(window) == search->title && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindTopLevel(DWORD processId, const char* className, const char* title) {
-    const DWORD start = GetTickCount();
-    do {
-        Search search = {processId, className, title, nullptr};
-        EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
+// The visible window of the class and title "Tessorin" that the process shows, once it appears
+// (waiting as WaitUntil does); null where it does not.
+HWND FindProgramWindow(DWORD processId) {
+    HWND found = nullptr;
+    WaitUntil([&found, processId] {
+        for (found = FindWindowExA(nullptr, nullptr, "Tessorin", "Tessorin"); found != nullptr;
+             found = FindWindowExA(nullptr, found, "Tessorin", "Tessorin")) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == processId && IsWindowVisible(found)) {
+                return true;
+            }
         }
-        Sleep(10);
-    } while (GetTickCount() - start < Scaled(5000));
-    return nullptr;
+        return false;
+    });
+    return found;
 }
 
 } // namespace
@@ -68,7 +51,7 @@ void ProgramDriver::Launch(const std::string& folder, const std::string& argumen
 }
 
 void ProgramDriver::AwaitWindow() {
-    window_ = FindTopLevel(process_.info.dwProcessId, "Tessorin", "Tessorin");
+    window_ = FindProgramWindow(process_.info.dwProcessId);
     if (window_ == nullptr) {
         throw std::runtime_error("the window of tessorin.exe did not appear");
     }

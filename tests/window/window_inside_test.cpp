@@ -116,15 +116,14 @@ TEST_F(MainWindow, GivesEachControlItsFont) {
     EXPECT_EQ(button.lfHeight, 15);
     EXPECT_STREQ(button.lfFaceName, "Arial");
 
+    // The button font for "+" and "-", the label font for every other control.
     const Controls& c = appState.controls;
-    for (HWND control : {c.CountEdit, c.PasswordEdit, c.GenerateButton, c.ExitButton, c.HelpButton,
-                         c.CharsetGroup, c.LowerCheck, c.UpperCheck, c.DigitCheck}) {
+    for (HWND control :
+         {c.CountEdit, c.PasswordEdit, c.IncrementButton, c.DecrementButton, c.GenerateButton,
+          c.ExitButton, c.HelpButton, c.CharsetGroup, c.LowerCheck, c.UpperCheck, c.DigitCheck}) {
+        const bool step = control == c.IncrementButton || control == c.DecrementButton;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)),
-                  appState.labelFont);
-    }
-    for (HWND control : {c.IncrementButton, c.DecrementButton}) {
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)),
-                  appState.buttonFont);
+                  step ? appState.buttonFont : appState.labelFont);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -61,13 +62,9 @@ std::string RandomCountText(std::mt19937& random) {
 }
 
 // Whether text is a count as the steps write it: plain decimal digits from lowest to highest.
-bool IsCountBetween(const std::string& text, int lowest, int highest) {
-    if (text.empty() || text.size() > 3 || text[0] == '0' ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    const int value = std::stoi(text);
-    return value >= lowest && value <= highest;
+bool IsCountBetween(const std::string& text, long lowest, long highest) {
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return text == std::to_string(value) && value >= lowest && value <= highest;
 }
 
 TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
