@@ -55,6 +55,8 @@ void ProgramDriver::AwaitWindow() {
     if (window_ == nullptr) {
         throw std::runtime_error("the window of tessorin.exe did not appear");
     }
+    // Its start-up done, so that it takes no window to the top after a test has brought another.
+    WaitForInputIdle(process_.info.hProcess, Scaled(5000));
 }
 
 ProgramDriver::Process::~Process() {

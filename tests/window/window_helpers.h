@@ -74,8 +74,17 @@ inline void ClickOn(HWND control, int clicks = 1) {
 }
 
 // Presses and releases the keys (virtual-key codes) in turn, while modifier (VK_SHIFT, VK_MENU
-// for Alt, or 0 for none) is held down.
+// for Alt, or 0 for none) is held down. Keys go to the window that has the keyboard focus when they
+// arrive, so for a control it waits until a click (perhaps still on its way) has given it the
+// focus.
 inline void PressKeys(HWND window, std::initializer_list<WORD> keys, WORD modifier = 0) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    WaitUntil([&thread, window] {
+        return window == GetAncestor(window, GA_ROOT) ||
+               (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) &&
+                thread.hwndFocus == window);
+    });
     std::vector<INPUT> inputs;
     const auto stroke = [&inputs](WORD key, DWORD flags) {
         INPUT input = {INPUT_KEYBOARD, {}};

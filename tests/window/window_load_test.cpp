@@ -16,10 +16,7 @@
 namespace {
 
 struct Usage {
-    SIZE_T committedBytes;
-    SIZE_T workingSet;
-    DWORD gdiObjects;
-    DWORD userObjects;
+    unsigned long long committedBytes, workingSet, gdiObjects, userObjects;
 };
 
 Usage UsageOf(DWORD processId) {
@@ -115,13 +112,11 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             << "the program stopped answering at command " << command;
     }
     const Usage after = UsageOf(program.ProcessId());
-    std::printf("%d passwords; committed bytes %lu -> %lu, working set %lu -> %lu, GDI objects "
-                "%lu -> %lu, USER objects %lu -> %lu\n",
-                generated, static_cast<unsigned long>(before.committedBytes),
-                static_cast<unsigned long>(after.committedBytes),
-                static_cast<unsigned long>(before.workingSet),
-                static_cast<unsigned long>(after.workingSet), before.gdiObjects, after.gdiObjects,
-                before.userObjects, after.userObjects);
+    std::printf("%d passwords; committed bytes %llu -> %llu, working set %llu -> %llu, GDI objects "
+                "%llu -> %llu, USER objects %llu -> %llu\n",
+                generated, before.committedBytes, after.committedBytes, before.workingSet,
+                after.workingSet, before.gdiObjects, after.gdiObjects, before.userObjects,
+                after.userObjects);
     ASSERT_GT(before.workingSet, 0u);
     EXPECT_LT(after.workingSet, before.workingSet + 1024 * 1024);
     EXPECT_LT(after.committedBytes, before.committedBytes + 1024 * 1024);

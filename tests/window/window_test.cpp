@@ -13,9 +13,8 @@ TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
     ProgramDriver program;
     RECT frame;
     GetWindowRect(program.Window(), &frame);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    ASSERT_EQ(width, 1920);
-    ASSERT_EQ(height, 1080);
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
     EXPECT_EQ(frame.left, 840);
     EXPECT_EQ(frame.top, 410);
     EXPECT_EQ(frame.right - frame.left, 240);
@@ -198,10 +197,9 @@ TEST(Keys, TabAndEnterDoNothingAndADoubleClickSelectsThePassword) {
 
 // Every road out of the program ends it with exit code 0.
 TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
-    const char* routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
-    for (const char* route : routes) {
+    const std::string routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
+    for (const std::string& name : routes) {
         ProgramDriver program;
-        const std::string name = route;
         if (name == "Beenden") {
             ClickOn(program.ExitButton());
         } else if (name == "menu Exit") {
@@ -221,7 +219,7 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         } else {
             PostMessageA(program.Window(), WM_CLOSE, 0, 0);
         }
-        EXPECT_EQ(program.WaitForExit(), 0u) << route;
+        EXPECT_EQ(program.WaitForExit(), 0u) << name;
     }
 }
 
@@ -275,9 +273,10 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
     ProgramDriver second{ProgramDriver::NoWait{}};
     first.AwaitWindow();
     second.AwaitWindow();
+    // One after the other: input goes to the window in front, and both stand at the same place.
     first.Type(first.CountEdit(), "99");
-    second.Type(second.CountEdit(), "99");
     const std::string a = first.Generate();
+    second.Type(second.CountEdit(), "99");
     const std::string b = second.Generate();
     ASSERT_EQ(a.size(), 99u);
     ASSERT_EQ(b.size(), 99u);
