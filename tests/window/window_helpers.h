@@ -28,28 +28,37 @@ inline DWORD Scaled(DWORD milliseconds) {
     return milliseconds * static_cast<DWORD>(scale > 1 ? scale : 1);
 }
 
-// Calls step, then asks condition, until condition holds or five seconds (Scaled) have passed.
+// Asks condition, and while it does not hold, calls step and asks again, for at most five seconds
+// (Scaled). The default step rests for a millisecond.
 inline bool WaitUntil(
-    const std::function<bool()>& condition, const std::function<void()>& step = [] { Sleep(10); }) {
+    const std::function<bool()>& condition, const std::function<void()>& step = [] { Sleep(1); }) {
     const DWORD start = GetTickCount();
-    do {
-        step();
-        if (condition()) {
-            return true;
+    while (!condition()) {
+        if (GetTickCount() - start >= Scaled(5000)) {
+            return false;
         }
-    } while (GetTickCount() - start < Scaled(5000));
-    return false;
+        step();
+    }
+    return true;
 }
 
 // Input as a person gives it, through the system's input queue: the window that control belongs
 // to is brought to the foreground first, and its own message loop then translates and dispatches
-// the input. None of these waits until the input has been handled.
+// the input. Where that window is another program's, these return once the program has handled
+// the input and waits for more (WaitForInputIdle); in the test's own process, they return at once.
 inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
     HWND window = GetAncestor(control, GA_ROOT);
     BringWindowToTop(window);
     SetForegroundWindow(window);
     WaitUntil([window] { return GetForegroundWindow() == window; });
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != GetCurrentProcessId()) {
+        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+        WaitForInputIdle(process, Scaled(5000));
+        CloseHandle(process);
+    }
 }
 
 // A click of the left mouse button, or a double click, at a point of the screen in window.
@@ -120,12 +129,17 @@ inline void TypeKeys(HWND window, const std::string& text) {
     }
 }
 
-// Any window's text, read with WM_GETTEXT, also across processes.
+// Any window's text, read with WM_GETTEXT, also across processes: in one message where it is
+// shorter than 255 bytes, else after asking for its length.
 inline std::string TextOf(HWND window) {
-    std::vector<char> text(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) +
-                           1);
-    const LRESULT length =
+    std::vector<char> text(256);
+    LRESULT length =
         SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    if (length + 1 >= static_cast<LRESULT>(text.size())) {
+        text.resize(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1);
+        length =
+            SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    }
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 

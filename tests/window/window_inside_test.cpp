@@ -17,14 +17,15 @@
 
 namespace {
 
-// Handles whatever has reached the thread's queue, then rests for 10 ms.
+// Handles whatever has reached the thread's queue, then waits for the next message, for at most
+// 10 ms.
 void PumpMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    Sleep(10);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
 }
 
 void RegisterOnce() {
