@@ -2,9 +2,9 @@
 """check_executable.py EXE MACHINE PRODUCT VERSION
 
 Checks tessorin.exe as Windows sees it: a GUI program for MACHINE (i386 or x86-64) that imports
-only the listed functions of system DLLs, carries exactly one icon, a single 48 x 48 image with 32-bit colour in one icon
-group, and a version resource that names the product and its version, in its texts and in its
-numbers."""
+only the listed functions of system DLLs, carries exactly one icon, a single 48 x 48 image with
+32-bit colour in one icon group that shows the golden key, and a version resource whose strings
+are exactly those written out below and whose numbers are the version's."""
 import struct
 import sys
 
@@ -57,6 +57,30 @@ def resources(exe):
     return found
 
 
+# Pixels of the golden key as its drawing gives them, (x, y) from the top left, in BGRA: gold
+# (E8 B0 2A) where the key covers the whole pixel, nothing where it is far away.
+GOLD, CLEAR = (0x2A, 0xB0, 0xE8, 0xFF), (0, 0, 0, 0)
+KEY_PIXELS = {(0, 0): CLEAR, (47, 47): CLEAR, (15, 24): CLEAR, (5, 5): CLEAR, (40, 10): CLEAR,
+              (30, 24): GOLD, (43, 22): GOLD, (15, 14): GOLD, (6, 24): GOLD, (41, 31): GOLD,
+              (35, 31): GOLD}
+
+
+def icon_pixel_failures(image):
+    """Compares the icon's 48 x 48 BGRA rows (stored bottom row first, after the 40-byte header)
+    with KEY_PIXELS and counts the transparent ones: the key (a ring of radii 5 and 11.5, a
+    20 x 6 shaft, two teeth of 3.5 x 7) and its edge of 1.2 pixels cover about 700 of the 2,304
+    pixels, so between 60 % and 80 % are transparent."""
+    def at(x, y):
+        offset = 40 + ((47 - y) * 48 + x) * 4
+        return tuple(image[offset:offset + 4])
+    failures = [f"icon pixel {point} is {at(*point)}, not {colour}"
+                for point, colour in KEY_PIXELS.items() if at(*point) != colour]
+    clear = sum(at(x, y)[3] == 0 for x in range(48) for y in range(48)) / (48 * 48)
+    if not 0.6 <= clear <= 0.8:
+        failures.append(f"{clear:.0%} of the icon's pixels are transparent, not 60 % to 80 %")
+    return failures
+
+
 def main(path, machine, product, version):
     exe = pefile.PE(path)
     failures = []
@@ -82,15 +106,23 @@ def main(path, machine, product, version):
             failures.append(f"icon group holds {count} entries, {width}x{height}x{bits}")
         if (header_width, header_height, header_bits) != (48, 96, 32):
             failures.append(f"icon image is {header_width}x{header_height // 2}x{header_bits}")
+        else:
+            failures += icon_pixel_failures(icons[0])
     versions = found.get(RT_VERSION, [])
     if len(versions) != 1:
         failures.append(f"{len(versions)} version resources, not one")
     else:
-        strings = versions[0].decode("utf-16-le", errors="replace")
-        for key, value in (("ProductName", product), ("ProductVersion", version),
-                           ("FileVersion", version), ("OriginalFilename", "tessorin.exe")):
-            if f"{key}\0" not in strings or f"{value}\0" not in strings:
-                failures.append(f"the version resource lacks {key} {value}")
+        # Every string, each read as a key with its own value, in its one table: German, 1252.
+        expected = {"040704E4": {
+            "FileDescription": "Passwort-Generator", "FileVersion": version,
+            "InternalName": "tessorin", "OriginalFilename": "tessorin.exe",
+            "ProductName": product, "ProductVersion": version}}
+        tables = {table.LangID.decode(): {key.decode(): value.decode("cp1252")
+                                          for key, value in table.entries.items()}
+                  for info in exe.FileInfo[0] if info.Key == b"StringFileInfo"
+                  for table in info.StringTable}
+        if tables != expected:
+            failures.append(f"the version resource's strings are {tables}, not {expected}")
         numbers = tuple(int(part) for part in version.split(".")) + (0,)
         fixed = exe.VS_FIXEDFILEINFO[0]
         for key in ("FileVersion", "ProductVersion"):

@@ -8,10 +8,24 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr int32_t INVALID = std::numeric_limits<int32_t>::min();
+
+using TextToInteger = std::pair<std::string_view, int32_t>;
+using TextToReal = std::pair<std::string_view, double>;
+using RealToInteger = std::pair<double, int32_t>;
+
+// Expects read to give each case's second from its first.
+template <typename In, typename Out, std::size_t N>
+void ExpectEach(Out (*read)(In), const std::pair<In, Out> (&cases)[N]) {
+    for (const auto& [given, expected] : cases) {
+        EXPECT_EQ(read(given), expected) << given;
+    }
+}
 
 TEST(FormatInteger, WritesPlainDecimalDigits) {
     EXPECT_EQ(FormatInteger(0), "0");
@@ -22,70 +36,35 @@ TEST(FormatInteger, WritesPlainDecimalDigits) {
     EXPECT_EQ(FormatInteger(-2147483647 - 1), "-2147483648");
 }
 
-TEST(ParseInteger, ReadsDecimalTextAsStrtoulDoes) {
-    EXPECT_EQ(ParseInteger(""), 0);
-    EXPECT_EQ(ParseInteger("    "), 0);
-    EXPECT_EQ(ParseInteger("abc"), 0);
-    EXPECT_EQ(ParseInteger("   42"), 42);
-    EXPECT_EQ(ParseInteger("42abc"), 42);
-    EXPECT_EQ(ParseInteger("-7"), -7);
-    EXPECT_EQ(ParseInteger("+7"), 7);
-    EXPECT_EQ(ParseInteger("0x1A"), 0);
-    EXPECT_EQ(ParseInteger("1e2"), 1);
-    EXPECT_EQ(ParseInteger("2.5"), 2);
-    EXPECT_EQ(ParseInteger("\t10"), 10);
-    EXPECT_EQ(ParseInteger(" \n\v\f\r 10"), 10);
-    EXPECT_EQ(ParseInteger("+-1"), 0);
-    EXPECT_EQ(ParseInteger("- 1"), 0);
-    EXPECT_EQ(ParseInteger("123"), 123);
-}
-
-TEST(ParseInteger, WrapsLikeA32BitUnsignedLong) {
-    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
-    EXPECT_EQ(ParseInteger("2147483648"), INVALID);
-    EXPECT_EQ(ParseInteger("4294967295"), -1);
-    EXPECT_EQ(ParseInteger("4294967296"), -1);
-    EXPECT_EQ(ParseInteger("99999999999999999999999"), -1);
-    EXPECT_EQ(ParseInteger("-4294967295"), 1);
-    EXPECT_EQ(ParseInteger("-2147483648"), INVALID);
-}
-
-TEST(ParseInteger, ReadsTheAmpersandRadixForms) {
-    EXPECT_EQ(ParseInteger("&HFF"), 255);
-    EXPECT_EQ(ParseInteger("&hff"), 255);
-    EXPECT_EQ(ParseInteger("&O17"), 15);
-    EXPECT_EQ(ParseInteger("  &o17"), 15);
-    EXPECT_EQ(ParseInteger("&17"), 15);
-    EXPECT_EQ(ParseInteger(" &17"), 15);
-    EXPECT_EQ(ParseInteger("&B101"), 5);
-    EXPECT_EQ(ParseInteger("   &b1012"), 5);
-    EXPECT_EQ(ParseInteger("&H"), 0);
-    EXPECT_EQ(ParseInteger("&9"), 0);
-    EXPECT_EQ(ParseInteger("&H-1"), 0);
-    EXPECT_EQ(ParseInteger("&HFFFFFFFF"), -1);
-    EXPECT_EQ(ParseInteger("&H123456789"), 0x23456789);
-    EXPECT_EQ(ParseInteger("  &HF"), 15);
-    EXPECT_EQ(ParseInteger("-&HF"), 0);
-    EXPECT_EQ(ParseInteger("\t&H10"), 0);
-    EXPECT_EQ(ParseInteger("&"), 0);
+// Decimal text as strtoul reads it, wrapped like a 32-bit unsigned long, and the ampersand forms.
+TEST(ParseInteger, ReadsDecimalAndAmpersandFormsAndWrapsLikeA32BitUnsignedLong) {
+    const TextToInteger decimal[] = {
+        {"", 0},    {"    ", 0}, {"abc", 0},   {"   42", 42}, {"42abc", 42}, {"-7", -7},
+        {"+7", 7},  {"0x1A", 0}, {"1e2", 1},   {"2.5", 2},    {"\t10", 10},  {" \n\v\f\r 10", 10},
+        {"+-1", 0}, {"- 1", 0},  {"123", 123},
+    };
+    const TextToInteger wrapped[] = {
+        {"2147483647", 2147483647}, {"2147483648", INVALID},         {"4294967295", -1},
+        {"4294967296", -1},         {"99999999999999999999999", -1}, {"-4294967295", 1},
+        {"-2147483648", INVALID},   {"&H123456789", 0x23456789},     {"&HFFFFFFFF", -1},
+    };
+    const TextToInteger ampersand[] = {
+        {"&HFF", 255}, {"&hff", 255}, {"&O17", 15},     {"  &o17", 15}, {"&17", 15},
+        {" &17", 15},  {"&B101", 5},  {"   &b1012", 5}, {"&H", 0},      {"&9", 0},
+        {"&H-1", 0},   {"  &HF", 15}, {"-&HF", 0},      {"\t&H10", 0},  {"&", 0},
+    };
+    ExpectEach(ParseInteger, decimal);
+    ExpectEach(ParseInteger, wrapped);
+    ExpectEach(ParseInteger, ampersand);
 }
 
 TEST(ParseReal, ReadsDecimalText) {
-    EXPECT_EQ(ParseReal("2.5"), 2.5);
-    EXPECT_EQ(ParseReal(".5"), 0.5);
-    EXPECT_EQ(ParseReal("5."), 5.0);
-    EXPECT_EQ(ParseReal("1e2"), 100.0);
-    EXPECT_EQ(ParseReal("  1E+2"), 100.0);
-    EXPECT_EQ(ParseReal("1d2"), 100.0);
-    EXPECT_EQ(ParseReal("  1D2"), 100.0);
-    EXPECT_EQ(ParseReal("1e"), 1.0);
-    EXPECT_EQ(ParseReal("1e+"), 1.0);
-    EXPECT_EQ(ParseReal("25e-1x"), 2.5);
-    EXPECT_EQ(ParseReal("011"), 11.0);
-    EXPECT_EQ(ParseReal("101"), 101.0);
-    EXPECT_EQ(ParseReal("  -3.25"), -3.25);
-    EXPECT_EQ(ParseReal("\t+7"), 7.0);
-    EXPECT_EQ(ParseReal("0.1"), 0.1);
+    const TextToReal cases[] = {
+        {"2.5", 2.5},   {".5", 0.5},      {"5.", 5.0},        {"1e2", 100.0}, {"  1E+2", 100.0},
+        {"1d2", 100.0}, {"  1D2", 100.0}, {"1e", 1.0},        {"1e+", 1.0},   {"25e-1x", 2.5},
+        {"011", 11.0},  {"101", 101.0},   {"  -3.25", -3.25}, {"\t+7", 7.0},  {"0.1", 0.1},
+    };
+    ExpectEach(ParseReal, cases);
     EXPECT_EQ(ParseReal("123456789012345678901234567890"), 1.2345678901234568e29);
 }
 
@@ -97,23 +76,18 @@ TEST(ParseReal, TextWithoutANumberIsZero) {
 }
 
 TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
-    EXPECT_EQ(ParseReal("0xd"), 14.0);
-    EXPECT_EQ(ParseReal("0x1p4"), 16.0);
-    EXPECT_EQ(ParseReal("  0X.8"), 0.5);
-    EXPECT_EQ(ParseReal("0x1.8P-1"), 0.75);
-    EXPECT_EQ(ParseReal("0x"), 0.0);
-    EXPECT_EQ(ParseReal("0xg"), 0.0);
-    EXPECT_EQ(ParseReal("0x1p"), 1.0);
+    const TextToReal cases[] = {
+        {"0xd", 14.0},    {"0x1p4", 16.0},    {"  0X.8", 0.5}, {"0x1.8P-1", 0.75},
+        {"0x", 0.0},      {"0xg", 0.0},       {"0x1p", 1.0},   {"&H10", 16.0},
+        {"   &17", 15.0}, {"  &O777", 511.0}, {" &B11", 3.0},
+    };
+    ExpectEach(ParseReal, cases);
+    EXPECT_EQ(ParseReal("&HFFFFFFFF"), 4294967295.0);
+    EXPECT_EQ(ParseReal("&HFFFFFFFFFFFFFFFF"), -1.0);
     EXPECT_EQ(ParseReal("0x1fffffffffffff"), 9007199254740991.0);
     EXPECT_EQ(ParseReal("0x20000000000001"), 9007199254740992.0); // tie to even, down
     EXPECT_EQ(ParseReal("0x20000000000003"), 9007199254740996.0); // tie to even, up
     EXPECT_EQ(ParseReal("0x200000000000010000000000000001"), 0x1.0000000000001p+117);
-    EXPECT_EQ(ParseReal("&H10"), 16.0);
-    EXPECT_EQ(ParseReal("   &17"), 15.0);
-    EXPECT_EQ(ParseReal("  &O777"), 511.0);
-    EXPECT_EQ(ParseReal(" &B11"), 3.0);
-    EXPECT_EQ(ParseReal("&HFFFFFFFF"), 4294967295.0);
-    EXPECT_EQ(ParseReal("&HFFFFFFFFFFFFFFFF"), -1.0);
     EXPECT_EQ(ParseReal("&H8000000000000000"), -9223372036854775808.0);
     EXPECT_EQ(ParseReal("&H7FFFFFFFFFFFFFFF"), 9223372036854775808.0);
     EXPECT_EQ(ParseReal("&H20000000000001"), 9007199254740992.0);
@@ -168,30 +142,33 @@ TEST(ParseReal, DecidesTiesByDigitsFarBehindTheFirst800) {
     EXPECT_EQ(ParseReal("0x1" + std::string(30000, '0') + "p-120000"), 1.0);
 }
 
-TEST(RoundToInteger, RoundsTiesToEven) {
-    EXPECT_EQ(RoundToInteger(1.5), 2);
-    EXPECT_EQ(RoundToInteger(2.5), 2);
-    EXPECT_EQ(RoundToInteger(3.5), 4);
-    EXPECT_EQ(RoundToInteger(-2.5), -2);
-    EXPECT_EQ(RoundToInteger(-3.5), -4);
-    EXPECT_EQ(RoundToInteger(99.5), 100);
-    EXPECT_EQ(RoundToInteger(2.4999999999999996), 2);
-    EXPECT_EQ(RoundToInteger(0.5000000000000001), 1);
-    EXPECT_EQ(RoundToInteger(-0.5), 0);
-    EXPECT_EQ(RoundToInteger(-0.0), 0);
-    EXPECT_EQ(RoundToInteger(2147483647.4), 2147483647);
-    EXPECT_EQ(RoundToInteger(-2147483648.5), INVALID);
-    EXPECT_EQ(RoundToInteger(-2147483647.5), INVALID);
-    EXPECT_EQ(RoundToInteger(-2147483646.5), -2147483646);
-}
-
-TEST(RoundToInteger, GivesTheLowestIntegerForWhatHasNoResult) {
-    EXPECT_EQ(RoundToInteger(std::numeric_limits<double>::quiet_NaN()), INVALID);
-    EXPECT_EQ(RoundToInteger(std::numeric_limits<double>::infinity()), INVALID);
-    EXPECT_EQ(RoundToInteger(-std::numeric_limits<double>::infinity()), INVALID);
-    EXPECT_EQ(RoundToInteger(2147483647.5), INVALID);
-    EXPECT_EQ(RoundToInteger(1e10), INVALID);
-    EXPECT_EQ(RoundToInteger(-1e300), INVALID);
+// Ties to even, and the lowest integer for what has no result.
+TEST(RoundToInteger, RoundsTiesToEvenAndGivesTheLowestIntegerForWhatHasNoResult) {
+    const RealToInteger cases[] = {
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-3.5, -4},
+        {99.5, 100},
+        {-0.5, 0},
+        {-0.0, 0},
+        {1e10, INVALID},
+        {-1e300, INVALID},
+        {2147483647.5, INVALID},
+        {2147483647.4, 2147483647},
+        {-2147483648.5, INVALID},
+        {-2147483647.5, INVALID},
+        {-2147483646.5, -2147483646},
+        {2.4999999999999996, 2},
+        {0.5000000000000001, 1},
+    };
+    ExpectEach(RoundToInteger, cases);
+    for (const double nothing :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(RoundToInteger(nothing), INVALID) << nothing;
+    }
 }
 
 TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {

@@ -107,14 +107,6 @@ std::string ProgramDriver::Changed(HWND field, const std::function<void()>& acti
     return TextOf(field);
 }
 
-void ProgramDriver::Toggle(HWND box) const {
-    const bool before = IsChecked(box);
-    ClickOn(box);
-    if (!WaitUntil([box, before] { return IsChecked(box) != before; })) {
-        throw std::runtime_error("the check box did not change");
-    }
-}
-
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {
     WaitForSingleObject(process_.info.hProcess, Scaled(milliseconds));
     DWORD code = STILL_ACTIVE;

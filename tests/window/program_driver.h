@@ -48,16 +48,16 @@ class ProgramDriver {
     // The text of field once action has been handled and has set it (to the same text, perhaps).
     std::string Changed(HWND field, const std::function<void()>& action) const;
 
+    // How CountAfter and Generate click a button: by default as a person does.
+    std::function<void(HWND)> click = [](HWND button) { ClickOn(button); };
+
     // The count field's text after a click on button; the password field's after Generate.
     std::string CountAfter(HWND button) const {
-        return Changed(CountEdit(), [&] { ClickOn(button); });
+        return Changed(CountEdit(), [&] { click(button); });
     }
     std::string Generate() const {
-        return Changed(PasswordEdit(), [&] { ClickOn(GenerateButton()); });
+        return Changed(PasswordEdit(), [&] { click(GenerateButton()); });
     }
-
-    // Clicks a check box and waits until its tick has changed.
-    void Toggle(HWND box) const;
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
     // Every wait of the driver is stretched by Scaled.

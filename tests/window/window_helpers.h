@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
@@ -44,21 +45,13 @@ inline bool WaitUntil(
 
 // Input as a person gives it, through the system's input queue: the window that control belongs
 // to is brought to the foreground first, and its own message loop then translates and dispatches
-// the input. Where that window is another program's, these return once the program has handled
-// the input and waits for more (WaitForInputIdle); in the test's own process, they return at once.
+// the input. None of these waits until the input has been handled.
 inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
     HWND window = GetAncestor(control, GA_ROOT);
     BringWindowToTop(window);
     SetForegroundWindow(window);
     WaitUntil([window] { return GetForegroundWindow() == window; });
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId != GetCurrentProcessId()) {
-        HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
-        WaitForInputIdle(process, Scaled(5000));
-        CloseHandle(process);
-    }
 }
 
 // A click of the left mouse button, or a double click, at a point of the screen in window.
@@ -86,7 +79,7 @@ inline void ClickOn(HWND control, int clicks = 1) {
 // for Alt, or 0 for none) is held down. Keys go to the window that has the keyboard focus when they
 // arrive, so for a control it waits until a click (perhaps still on its way) has given it the
 // focus.
-inline void PressKeys(HWND window, std::initializer_list<WORD> keys, WORD modifier = 0) {
+inline void PressKeys(HWND window, const std::vector<WORD>& keys, WORD modifier = 0) {
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;
     WaitUntil([&thread, window] {
@@ -141,6 +134,40 @@ inline std::string TextOf(HWND window) {
             SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     }
     return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+// A point of the caption's button that answers WM_NCHITTEST with hit (HTCLOSE, HTREDUCE): the
+// first such point along the middle of the caption from its right end, and 3 pixels further in.
+inline POINT CaptionButton(HWND window, LRESULT hit) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const int y =
+        frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    int x = frame.right;
+    while (x > frame.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != hit) {
+        --x;
+    }
+    return {x - 3, y};
+}
+
+// Puts text on the clipboard ("" leaves it empty) and gives the text that it held before.
+inline std::string SwapClipboard(const std::string& text) {
+    std::string held;
+    if (WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            held = static_cast<const char*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        EmptyClipboard();
+        HGLOBAL data = text.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        if (data != nullptr) {
+            memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+            GlobalUnlock(data);
+            SetClipboardData(CF_TEXT, data);
+        }
+        CloseClipboard();
+    }
+    return held;
 }
 
 // Whether a check box is ticked, also in another process.

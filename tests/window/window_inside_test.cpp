@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "class_sets.h"
 #include "label_pixels.h"
 #include "standard_engine.h"
 #include "window_helpers.h"
@@ -11,7 +12,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <functional>
+#include <regex>
 #include <string>
 #include <thread>
 
@@ -60,34 +63,70 @@ class MainWindow : public testing::Test {
     HWND window_ = nullptr;
 };
 
-TEST_F(MainWindow, HasTheTwoPopupsWithTheirCommands) {
+// Whether the guide (Windows-1252) says claim, a regular expression.
+bool GuideSays(const std::string& claim) {
+    static const std::string guide = FileBytes(ProgramFolder() + "LIESMICH.txt");
+    return !guide.empty() && std::regex_search(guide, std::regex(claim));
+}
+
+// The menus, each entry a plain string that can be chosen, and the guide naming each by its access
+// key ("Alt+D ... Menü "Datei"", "X für Exit") and the count's limits as the program keeps them.
+TEST_F(MainWindow, HasTheMenusAndLimitsThatTheGuideNames) {
     Open();
     HMENU bar = GetMenu(window_);
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(GetMenuItemCount(bar), 2);
     HMENU file = GetSubMenu(bar, 0);
     HMENU help = GetSubMenu(bar, 1);
-    EXPECT_EQ(file, appState.PopupTable[0]);
-    EXPECT_EQ(help, appState.PopupTable[1]);
     EXPECT_EQ(GetMenuItemCount(file), 2);
     EXPECT_EQ(GetMenuItemCount(help), 1);
-    // Each entry can be chosen: enabled, not greyed, not ticked.
     const struct {
         HMENU menu;
         UINT position;
         const char* text;
-        UINT id, state;
-    } entries[] = {{bar, 0, "&Datei", UINT(-1), MF_POPUP},
-                   {bar, 1, "&Hilfe", UINT(-1), MF_POPUP},
-                   {file, 0, "&Generieren", 101, MF_STRING},
-                   {file, 1, "E&xit", 102, MF_STRING},
-                   {help, 0, "&Hilfe", 103, MF_STRING}};
+        UINT id;
+        HMENU popup;
+    } entries[] = {{bar, 0, "&Datei", UINT(-1), file},
+                   {bar, 1, "&Hilfe", UINT(-1), help},
+                   {file, 0, "&Generieren", 101, nullptr},
+                   {file, 1, "E&xit", 102, nullptr},
+                   {help, 0, "&Hilfe", 103, nullptr}};
     for (const auto& e : entries) {
         char text[64] = {};
-        GetMenuStringA(e.menu, e.position, text, sizeof text, MF_BYPOSITION);
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        ASSERT_TRUE(GetMenuItemInfoA(e.menu, e.position, TRUE, &item)) << e.text;
         EXPECT_STREQ(text, e.text);
+        EXPECT_EQ(item.fType, UINT(MFT_STRING)) << e.text;
+        EXPECT_EQ(item.fState, UINT(MFS_ENABLED)) << e.text;
+        EXPECT_EQ(item.hSubMenu, e.popup) << e.text;
         EXPECT_EQ(GetMenuItemID(e.menu, static_cast<int>(e.position)), e.id) << e.text;
-        EXPECT_EQ(LOBYTE(GetMenuState(e.menu, e.position, MF_BYPOSITION)), e.state) << e.text;
+        std::string name = e.text;
+        const std::size_t mark = name.find('&');
+        name.erase(mark, 1);
+        const std::string key(1, static_cast<char>(std::toupper(name[mark])));
+        EXPECT_TRUE(GuideSays(e.popup ? "Alt\\+" + key + "[^.]*Men\xFC\\s+\"" + name + "\""
+                                      : key + "\\s+f\xFCr\\s+" + name))
+            << e.text;
+    }
+    // The count's limits as the steps keep them, in the guide's words.
+    const auto stepped = [this](const char* text, HWND button) {
+        SetWindowTextA(appState.controls.CountEdit, text);
+        SendMessageA(window_, WM_COMMAND, 0, reinterpret_cast<LPARAM>(button));
+        return TextOf(appState.controls.CountEdit);
+    };
+    const std::string high = stepped("99", appState.controls.IncrementButton);
+    const std::string low = stepped("1", appState.controls.DecrementButton);
+    for (const std::string& claim :
+         {low + " bis " + high + " Zeichen", "\\(" + low + "-" + high + "\\)",
+          "\"\\+\" geht nicht \xFC"
+          "ber " +
+              high + " hinaus",
+          "\"-\" nicht unter " + low + "\\."}) {
+        EXPECT_TRUE(GuideSays(claim)) << claim;
     }
 }
 
@@ -139,38 +178,38 @@ class SmallIcon : public MainWindow {
         Open();
         SetCurrentDirectoryA(previous);
     }
-
-    HICON Icon(WPARAM kind) {
-        return reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, kind, 0));
-    }
 };
 
-TEST_F(SmallIcon, ComesFromKeyIcoInTheCurrentFolder) {
+// The small icon comes from key.ico in the current folder, 48 pixels square; without the file or
+// with a broken one there is none, the class keeps the application icon, and the window works.
+TEST_F(SmallIcon, ComesFromAGoodKeyIcoAndIsAbsentOtherwise) {
     const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
     ASSERT_GT(icon.size(), 9000u);
-    OpenWithIconFile(&icon);
-    HICON small = Icon(ICON_SMALL);
-    ASSERT_NE(small, nullptr);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(small, &info));
-    BITMAP bitmap = {};
-    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, 48);
-    EXPECT_EQ(bitmap.bmHeight, 48);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-}
-
-TEST_F(SmallIcon, IsAbsentWithoutAFileOrWithABrokenOne) {
-    OpenWithIconFile(nullptr);
-    EXPECT_EQ(Icon(ICON_SMALL), nullptr);
-    EXPECT_EQ(GetClassLongPtrA(window_, GCLP_HICON),
-              reinterpret_cast<LONG_PTR>(LoadIconA(nullptr, IDI_APPLICATION)));
-    DestroyWindow(window_);
-    const std::string broken = "not an icon at all";
-    OpenWithIconFile(&broken);
-    EXPECT_EQ(Icon(ICON_SMALL), nullptr);
-    EXPECT_TRUE(IsWindowVisible(appState.controls.GenerateButton));
+    // A good icon, one with 40 MB behind it, an empty file, a truncated one, and two no icons.
+    const std::string contents[] = {icon,      icon + std::string(40 << 20, '\xA5'),
+                                    "",        icon.substr(0, 100),
+                                    "no icon", std::string(5000, '\x7F')};
+    for (int variant = -1; variant < 6; ++variant) {
+        OpenWithIconFile(variant < 0 ? nullptr : &contents[variant]);
+        HICON small = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
+        ICONINFO info = {};
+        BITMAP bitmap = {};
+        if (small != nullptr && GetIconInfo(small, &info)) {
+            GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
+        const int side = variant == 0 || variant == 1 ? 48 : 0;
+        EXPECT_EQ(bitmap.bmWidth, side) << variant;
+        EXPECT_EQ(bitmap.bmHeight, side) << variant;
+        EXPECT_EQ(GetClassLongPtrA(window_, GCLP_HICON),
+                  reinterpret_cast<LONG_PTR>(LoadIconA(nullptr, IDI_APPLICATION)));
+        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(101, 0), 0);
+        EXPECT_EQ(TextOf(appState.controls.PasswordEdit).size(), 8u) << variant;
+        TearDown(); // handles the quit message that the window's end posts
+        window_ = nullptr;
+    }
+    FolderWithKeyIcon("tessorin-icon-test", nullptr);
 }
 
 TEST_F(MainWindow, PaintsItsLabelsAndPaintsThemAgain) {
@@ -220,9 +259,20 @@ TEST_F(MainWindow, MenuCommandsRunOnlyTheirOwnCommandWhenAButtonIsMissing) {
     Open();
     DestroyWindow(appState.controls.IncrementButton);
     appState.controls.IncrementButton = nullptr;
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(101, 0), 0);
-    EXPECT_EQ(TextOf(appState.controls.PasswordEdit).size(), 8u);
+    // Each press takes the next draws: MT19937 seeded by the linear rule with 12345.
+    SeedRandom(12345);
+    std::mt19937 engine = StandardEngineFromSeed(12345);
+    for (const char* press : {"first", "second"}) {
+        SendMessageA(window_, WM_COMMAND, MAKEWPARAM(101, 0), 0);
+        EXPECT_EQ(TextOf(appState.controls.PasswordEdit),
+                  ReferencePassword(engine, LOWER + UPPER + DIGITS, 8))
+            << press;
+    }
     EXPECT_EQ(TextOf(appState.controls.CountEdit), "8");
+    // A notification code in the high word is ignored.
+    const std::string shown = TextOf(appState.controls.PasswordEdit);
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(101, 1), 0);
+    EXPECT_EQ(TextOf(appState.controls.PasswordEdit), shown);
 }
 
 // Refuses to create windows of the program's class: a window creation that fails.
@@ -235,10 +285,10 @@ LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// A message box as it was shown: the texts of its parts, each followed by "|", its icon and its
-// owner.
+// A message box as it was shown: the texts of its parts that show a text and of its buttons, each
+// followed by "|", its icon and its owner.
 struct Box {
-    std::string texts;
+    std::string texts, buttons;
     HICON icon = nullptr;
     HWND owner = nullptr;
 };
@@ -252,12 +302,16 @@ Box AnswerBox(const char* caption, const std::function<void()>& open) {
     const DWORD waiting = GetCurrentThreadId();
     std::thread answerer([&box, &answered, caption, waiting] {
         HWND found = nullptr;
-        if (!WaitUntil([&] { return (found = FindWindowA("#32770", caption)) != nullptr; })) {
+        if (!WaitUntil([&] { return IsWindowVisible(found = FindWindowA("#32770", caption)); })) {
             PostThreadMessageA(waiting, WM_QUIT, 99, 0);
         } else {
             for (HWND child = GetWindow(found, GW_CHILD); child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
-                box.texts += TextOf(child) + "|";
+                char kind[16] = {};
+                GetClassNameA(child, kind, sizeof kind);
+                const std::string text = TextOf(child);
+                (std::string(kind) == "Button" ? box.buttons : box.texts) +=
+                    text.empty() ? "" : text + "|";
                 if (LRESULT icon = SendMessageA(child, STM_GETICON, 0, 0)) {
                     box.icon = reinterpret_cast<HICON>(icon);
                 }
@@ -288,7 +342,8 @@ TEST_F(MainWindow, HelpShowsItsTextWithTheQuestionIcon) {
                                             [this] { ChooseMenuItem(window_, 'H', 'H'); }};
     for (const auto& route : routes) {
         const Box box = AnswerBox("Hilfe", route);
-        EXPECT_NE(box.texts.find("|" + text + "|"), std::string::npos) << box.texts;
+        EXPECT_EQ(box.texts, text + "|");
+        EXPECT_EQ(box.buttons, "OK|");
         EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_QUESTION)) << box.texts;
         EXPECT_EQ(box.owner, window_);
     }
@@ -314,8 +369,8 @@ TEST(StartUp, AFailedStartShowsTheErrorBoxAndEnds) {
             UnhookWindowsHookEx(refusal);
         }
         EXPECT_EQ(exitCode, 0) << refuseWindow;
-        EXPECT_NE(box.texts.find("Fenster konnte nicht erstellt werden|"), std::string::npos)
-            << refuseWindow << ": " << box.texts;
+        EXPECT_EQ(box.texts + box.buttons, "Fenster konnte nicht erstellt werden|OK|")
+            << refuseWindow;
         EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR)) << refuseWindow;
     }
 }
@@ -342,10 +397,17 @@ TEST(StartUp, SeedsFromTheSystemAndFromTheClockOnlyWhereTheSystemFails) {
     for (uint32_t k = 0; k < RANDOM_STATE_WORDS; ++k) {
         ASSERT_EQ(randomState.words[k], (k + 1) * 2654435761u) << k;
     }
+    // The test's own reading of the performance counter, in seconds.
+    const auto seconds = [] {
+        LARGE_INTEGER count, frequency;
+        QueryPerformanceCounter(&count);
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+    };
     for (const SystemRandom broken : {Zeros, Failing}) {
-        const double before = ReadTimerSeconds();
+        const double before = seconds();
         SeedProcessRandom(broken);
-        const double after = ReadTimerSeconds();
+        const double after = seconds();
         const auto words = LinearWords(randomState.words[0]);
         EXPECT_TRUE(std::equal(words.begin(), words.end(), randomState.words));
         EXPECT_GE(randomState.words[0], static_cast<uint32_t>(before));

@@ -68,12 +68,9 @@ bool IsCountBetween(const std::string& text, long lowest, long highest) {
     return text == std::to_string(value) && value >= lowest && value <= highest;
 }
 
-void Click(HWND control) {
-    SendMessageA(control, BM_CLICK, 0, 0);
-}
-
 TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ProgramDriver program;
+    program.click = [](HWND control) { SendMessageA(control, BM_CLICK, 0, 0); };
     std::mt19937 random(20261208);
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
@@ -88,20 +85,17 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         case 0: program.PasteCount(RandomCountText(random)); break;
         case 1: {
             const unsigned i = random() % 3;
-            Click(boxes[i]);
-            ticked[i] = !ticked[i];
-            ASSERT_EQ(IsChecked(boxes[i]), ticked[i]);
+            program.click(boxes[i]);
+            ASSERT_EQ(IsChecked(boxes[i]), ticked[i] = !ticked[i]);
             break;
         }
         case 2: {
-            const std::string text =
-                program.Changed(program.CountEdit(), [&] { Click(program.IncrementButton()); });
+            const std::string text = program.CountAfter(program.IncrementButton());
             ASSERT_TRUE(IsCountBetween(text, 1, 99)) << text;
             break;
         }
         case 3: {
-            const std::string text =
-                program.Changed(program.CountEdit(), [&] { Click(program.DecrementButton()); });
+            const std::string text = program.CountAfter(program.DecrementButton());
             ASSERT_TRUE(IsCountBetween(text, 1, 998)) << text;
             break;
         }
@@ -113,8 +107,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
                     pool += sets[i];
                 }
             }
-            const std::string password =
-                program.Changed(program.PasswordEdit(), [&] { Click(program.GenerateButton()); });
+            const std::string password = program.Generate();
             ++generated;
             // Generate reads the field's first three characters.
             const int wanted =

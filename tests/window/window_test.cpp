@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
-TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
+// The window opens centred, of its fixed size and style, with its controls at start: the count 8,
+// no password and all three classes ticked.
+TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     ProgramDriver program;
     RECT frame;
     GetWindowRect(program.Window(), &frame);
@@ -25,11 +29,6 @@ TEST(Window, OpensCentredWithItsFixedSizeAndStyle) {
     EXPECT_EQ(GetWindowLongA(program.Window(), GWL_STYLE), 0x14CA0000);
     EXPECT_EQ(GetWindowLongA(program.Window(), GWL_EXSTYLE), WS_EX_WINDOWEDGE);
     EXPECT_NE(GetMenu(program.Window()), nullptr);
-}
-
-// The controls at start: the count 8, no password and all three classes ticked.
-TEST(Window, LaysOutItsElevenControls) {
-    ProgramDriver program;
     struct Expected {
         int x, y, width, height;
         const char* className;
@@ -60,7 +59,6 @@ TEST(Window, LaysOutItsElevenControls) {
     for (const Expected& e : controls) {
         HWND control = program.ControlAt(e.x, e.y);
         ASSERT_NE(control, nullptr) << e.x << "," << e.y;
-        RECT frame;
         GetWindowRect(control, &frame);
         EXPECT_EQ(frame.right - frame.left, e.width) << e.text;
         EXPECT_EQ(frame.bottom - frame.top, e.height) << e.text;
@@ -85,51 +83,6 @@ TEST(Window, LaysOutItsElevenControls) {
             ReleaseDC(nullptr, screen);
         }
     }
-}
-
-TEST(Generate, DrawsFromEveryCombinationOfTickedClasses) {
-    ProgramDriver program;
-    const std::string first = program.Generate();
-    EXPECT_EQ(first.size(), 8u);
-    EXPECT_TRUE(DrawnFrom(first, LOWER + UPPER + DIGITS)) << first;
-    EXPECT_EQ(TextOf(program.CountEdit()), "8");
-
-    program.Type(program.CountEdit(), "99");
-    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
-    const std::string sets[3] = {LOWER, UPPER, DIGITS};
-    for (const Flags& flags : ALL_FLAGS) {
-        const bool wanted[3] = {flags.lower != 0, flags.upper != 0, flags.digits != 0};
-        for (int i = 0; i < 3; ++i) {
-            if (wanted[i] != IsChecked(boxes[i])) {
-                const std::string before = TextOf(program.PasswordEdit());
-                program.Toggle(boxes[i]);
-                EXPECT_EQ(TextOf(program.PasswordEdit()), before) << "a tick alone changes nothing";
-            }
-        }
-        const std::string password = program.Generate();
-        ASSERT_EQ(password.size(), 99u) << PoolOf(flags);
-        EXPECT_TRUE(DrawnFrom(password, PoolOf(flags))) << password;
-        // With 99 characters every ticked class shows up except by a rare chance.
-        for (int i = 0; i < 3; ++i) {
-            if (wanted[i] && PoolOf(flags).size() <= 36) {
-                EXPECT_NE(password.find_first_of(sets[i]), std::string::npos) << PoolOf(flags);
-            }
-        }
-    }
-    program.Toggle(boxes[2]);
-    EXPECT_EQ(program.Generate(), "") << "no class ticked replaces the password with nothing";
-}
-
-TEST(Generate, TheMenuItemDoesWhatTheButtonDoes) {
-    ProgramDriver program;
-    program.Type(program.CountEdit(), "17");
-    const std::string password = program.Changed(
-        program.PasswordEdit(), [&] { ChooseMenuItem(program.Window(), 'D', 'G'); });
-    EXPECT_EQ(password.size(), 17u);
-    EXPECT_TRUE(DrawnFrom(password, LOWER + UPPER + DIGITS));
-    // A notification code in the high word is ignored.
-    SendMessageA(program.Window(), WM_COMMAND, MAKEWPARAM(101, 1), 0);
-    EXPECT_EQ(TextOf(program.PasswordEdit()), password);
 }
 
 // Pasted counts: Generate reads the field's first three characters as an integer and leaves the
@@ -161,59 +114,138 @@ TEST(Steps, ReadTheFirstThreeCharactersOfTheCountAndStayWithinItsBounds) {
     }
 }
 
-TEST(Steps, TypedDigitsCountAndTypedLettersAreRefused) {
-    ProgramDriver program;
-    const struct {
-        const char* typed;
-        const char* shown;
-        std::size_t length;
-    } cases[] = {
-        {"5", "5", 5}, {"12", "12", 12}, {"99", "99", 99}, {"16", "16", 16}, {"7x-.e+&", "7", 7}};
-    for (const auto& c : cases) {
-        program.Type(program.CountEdit(), c.typed);
-        EXPECT_TRUE(WaitUntil([&] { return TextOf(program.CountEdit()) == c.shown; })) << c.typed;
-        EXPECT_EQ(program.Generate().size(), c.length) << c.typed;
+// A person's session in one run, in an empty folder: after every step, what must have changed and
+// what must stay, of the password, the count, the ticks, the window's state and the clipboard,
+// which only the copy and the test itself change. Every combination of ticks makes passwords of
+// its own classes. The program leaves no file behind.
+TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
+    const std::string folder = TempFolder("tessorin-empty-folder");
+    ProgramDriver program(folder);
+    HWND window = program.Window(), countField = program.CountEdit();
+    HWND password = program.PasswordEdit(), generate = program.GenerateButton();
+    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
+    const std::string sets[3] = {LOWER, UPPER, DIGITS};
+    std::string saved; // what the clipboard held before the test
+    HWND other = CreateWindowExA(0, "static", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    const auto helpBox = [] { // once it shows
+        HWND box = nullptr;
+        WaitUntil([&box] { return IsWindowVisible(box = FindWindowA("#32770", "Hilfe")); });
+        return box;
+    };
+    const auto click = [](HWND control) { return [control] { ClickOn(control); }; };
+    // Keys with a modifier held, then one more key alone, where there is one.
+    const auto press = [](HWND target, std::vector<WORD> keys, WORD modifier = 0, WORD then = 0) {
+        return
+            [=] { PressKeys(target, keys, modifier), then ? PressKeys(target, {then}) : void(); };
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const char* count;
+        std::string state; // the ticks; "iconic" for a minimised window; "copied" where the
+                           // clipboard changed
+        int length;        // of a new password; -1: the password stays
+    };
+    std::vector<Step> steps = {
+        {"Generieren", click(generate), "8", "111", 8},
+        {"Generieren again", click(generate), "8", "111", 8},
+        {"+", click(program.IncrementButton()), "9", "111", -1},
+        {"-", click(program.DecrementButton()), "8", "111", -1},
+        {"digits typed, letters refused", [&] { program.Type(countField, "1x-.e+&2"); }, "12",
+         "111", -1},
+        {"Backspace", press(countField, {VK_END, VK_BACK}), "1", "111", -1},
+        {"Delete", press(countField, {VK_HOME, VK_DELETE}), "", "111", -1},
+        {"Ctrl+V", [&] { saved = SwapClipboard("42"), PressKeys(countField, {'V'}, VK_CONTROL); },
+         "42", "111 copied", -1},
+        // The Backspace reaches the count field only where Tab and Enter left the focus there.
+        {"Tab, Enter", press(countField, {VK_END, VK_TAB, VK_RETURN, VK_TAB, VK_BACK}), "4", "111",
+         -1},
+        {"Ziffern unticked", click(boxes[2]), "4", "110", -1},
+        {"menu Generieren", press(window, {'D'}, VK_MENU, 'G'), "4", "110", 4},
+        {"help by button, Enter",
+         [&] { ClickOn(program.HelpButton()), PressKeys(helpBox(), {VK_RETURN}); }, "4", "110", -1},
+        {"help by menu, OK clicked",
+         [&] { ChooseMenuItem(window, 'H', 'H'), ClickOn(GetDlgItem(helpBox(), IDOK)); }, "4",
+         "110", -1},
+        {"minimise box", [&] { ClickAt(window, CaptionButton(window, HTREDUCE)); }, "4",
+         "110 iconic", -1},
+        {"restored by Alt+Space, Enter", press(window, {VK_SPACE}, VK_MENU, VK_RETURN), "4", "110",
+         -1},
+        {"another window and back", [&] { ClickOn(other), ClickOn(password); }, "4", "110", -1},
+        {"99 typed", [&] { program.Type(countField, "99"); }, "99", "110", -1},
+    };
+    std::string ticks = "110";
+    for (const std::string wanted : {"111", "110", "101", "100", "011", "010", "001", "000"}) {
+        for (int i = 0; i < 3; ++i) {
+            if (ticks[i] != wanted[i]) {
+                ticks[i] = wanted[i];
+                steps.push_back({"box clicked", click(boxes[i]), "99", ticks, -1});
+            }
+        }
+        steps.push_back({"Generieren", click(generate), "99", ticks, wanted == "000" ? 0 : 99});
     }
-    EXPECT_EQ(program.CountAfter(program.IncrementButton()), "8");
+    steps.push_back({"Kleine Buchstaben ticked", click(boxes[0]), "99", "100", -1});
+    steps.push_back({"Generieren at last", click(generate), "99", "100", 99});
+    steps.push_back({"double click, Ctrl+C",
+                     [&] { ClickOn(password, 2), PressKeys(password, {'C'}, VK_CONTROL); }, "99",
+                     "100 copied", -1});
+    std::string counted, state, shown, pool;
+    DWORD sequence = GetClipboardSequenceNumber();
+    for (const Step& step : steps) {
+        const std::string before = shown;
+        step.act();
+        // A step is handled once its effect shows; by then, what it must not change has to stay.
+        EXPECT_TRUE(WaitUntil([&] {
+            state = pool = "";
+            for (int i = 0; i < 3; ++i) {
+                state += IsChecked(boxes[i]) ? "1" : "0";
+                pool += IsChecked(boxes[i]) ? sets[i] : "";
+            }
+            state += std::string(IsIconic(window) ? " iconic" : "") +
+                     (GetClipboardSequenceNumber() != sequence ? " copied" : "") +
+                     (FindWindowA("#32770", "Hilfe") != nullptr ? " help" : "");
+            counted = TextOf(countField);
+            shown = TextOf(password);
+            return counted == step.count && state == step.state &&
+                   (step.length < 0 ? shown == before
+                                    : shown != before && DrawnFrom(shown, pool) &&
+                                          shown.size() == std::size_t(step.length));
+        })) << step.name
+            << ": count \"" << counted << "\", " << state << ", " << before << " -> " << shown;
+        sequence = GetClipboardSequenceNumber();
+        // With 99 characters every ticked class shows up except by a rare chance.
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(step.length < 99 || pool.size() > 36 || state[i] == '0' ||
+                        shown.find_first_of(sets[i]) != std::string::npos)
+                << shown;
+        }
+    }
+    EXPECT_EQ(SwapClipboard(saved), shown) << "Ctrl+C copied the whole password";
+    DestroyWindow(other);
+    EXPECT_EQ(program.Quit(), 0u);
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the program left a file in " << folder;
+    RemoveDirectoryA(folder.c_str());
 }
 
-// What the guide promises about the keys: Tab leaves the focus in the count field, Enter does
-// nothing, and a double click in the password field selects the whole password.
-TEST(Keys, TabAndEnterDoNothingAndADoubleClickSelectsThePassword) {
-    ProgramDriver program;
-    ClickOn(program.CountEdit());
-    // The 5 reaches the count field only where the focus has stayed there.
-    PressKeys(program.CountEdit(), {VK_END, VK_TAB, VK_RETURN, VK_TAB, '5'});
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(program.CountEdit()) == "85"; })) << "Tab moved on";
-    EXPECT_EQ(TextOf(program.PasswordEdit()), "") << "Enter made a password";
-
-    const std::string password = program.Generate();
-    ClickOn(program.PasswordEdit(), 2);
-    EXPECT_TRUE(WaitUntil([&] {
-        const LRESULT selection = SendMessageA(program.PasswordEdit(), EM_GETSEL, 0, 0);
-        return selection == MAKELRESULT(0, password.size());
-    })) << "the double click did not select the whole password";
-}
-
-// Every road out of the program ends it with exit code 0.
+// Every road out of the program ends it with exit code 0. What the program is started with changes
+// nothing: the first is started with extra arguments and a show state other than normal, since the
+// program asks for a normal window. (Wine heeds that request; Windows itself applies the caller's
+// show state to a program's first ShowWindow.)
 TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
     const std::string routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
     for (const std::string& name : routes) {
-        ProgramDriver program;
+        ProgramDriver program("", name == "Beenden" ? "--help /? \"zwei Worte\" 42" : "",
+                              name == "Beenden" ? SW_SHOWMINNOACTIVE : -1);
+        EXPECT_FALSE(IsIconic(program.Window()));
+        EXPECT_EQ(TextOf(program.CountEdit()), "8");
         if (name == "Beenden") {
+            EXPECT_EQ(program.Generate().size(), 8u);
             ClickOn(program.ExitButton());
         } else if (name == "menu Exit") {
             ChooseMenuItem(program.Window(), 'D', 'X');
         } else if (name == "close box") {
-            // The caption's right end, where the system draws the close box.
-            RECT frame;
-            GetWindowRect(program.Window(), &frame);
-            const int edge = GetSystemMetrics(SM_CXFIXEDFRAME);
-            const int caption = GetSystemMetrics(SM_CYCAPTION);
-            const POINT box = {frame.right - edge - caption / 2, frame.top + edge + caption / 2};
-            ASSERT_EQ(SendMessageA(program.Window(), WM_NCHITTEST, 0, MAKELPARAM(box.x, box.y)),
-                      HTCLOSE);
-            ClickAt(program.Window(), box);
+            ClickAt(program.Window(), CaptionButton(program.Window(), HTCLOSE));
         } else if (name == "Alt+F4") {
             PressKeys(program.Window(), {VK_F4}, VK_MENU);
         } else {
@@ -221,50 +253,6 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         }
         EXPECT_EQ(program.WaitForExit(), 0u) << name;
     }
-}
-
-// What the program is started with changes nothing: extra arguments, and a show state other than
-// normal, since the program asks for a normal window. (Wine heeds that request; Windows itself
-// applies the caller's show state to a program's first ShowWindow.)
-TEST(StartUp, ArgumentsAndTheShowStateChangeNothing) {
-    ProgramDriver program("", "--help /? \"zwei Worte\" 42", SW_SHOWMINNOACTIVE);
-    EXPECT_FALSE(IsIconic(program.Window()));
-    EXPECT_EQ(TextOf(program.CountEdit()), "8");
-    EXPECT_EQ(program.Generate().size(), 8u);
-    EXPECT_EQ(program.Quit(), 0u);
-}
-
-// The window opens whatever key.ico in the current folder holds.
-TEST(StartUp, OpensWithAGoodABrokenOrNoIconFile) {
-    const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
-    ASSERT_FALSE(icon.empty());
-    // A good icon, an empty file, a truncated one, one that is no icon, and one of 40 MB.
-    const std::string contents[] = {icon, "", icon.substr(0, 100), std::string(5000, '\x7F'),
-                                    icon + std::string(40 << 20, '\xA5')};
-    for (int variant = -1; variant < 5; ++variant) {
-        ProgramDriver program(
-            FolderWithKeyIcon("tessorin-window-test", variant < 0 ? nullptr : &contents[variant]));
-        EXPECT_EQ(program.Generate().size(), 8u) << "variant " << variant;
-        EXPECT_EQ(program.Quit(), 0u);
-    }
-    FolderWithKeyIcon("tessorin-window-test", nullptr);
-}
-
-// The password goes into its field and nowhere else: no file and no clipboard.
-TEST(StartUp, LeavesNoFileAndTheClipboardAlone) {
-    const std::string folder = TempFolder("tessorin-empty-folder");
-    const DWORD clipboard = GetClipboardSequenceNumber();
-    {
-        ProgramDriver program(folder);
-        program.Type(program.CountEdit(), "99");
-        for (int i = 0; i < 20; ++i) {
-            ASSERT_EQ(program.Generate().size(), 99u);
-        }
-        EXPECT_EQ(program.Quit(), 0u);
-    }
-    EXPECT_EQ(GetClipboardSequenceNumber(), clipboard);
-    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the program left a file in " << folder;
-    RemoveDirectoryA(folder.c_str());
 }
 
 // Two programs started together make different passwords: each draws its own random state.
