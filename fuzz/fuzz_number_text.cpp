@@ -23,14 +23,11 @@ namespace {
 }
 
 double ReferenceReal(const std::string& text) {
-    std::string rest = SkipSpaces(text);
+    const std::string rest = SkipSpaces(text);
     if (rest.size() > 1 && rest[0] == '&') {
         return static_cast<double>(static_cast<int64_t>(AmpersandValue(rest)));
     }
-    for (char& c : rest) {
-        c = c == 'd' ? 'e' : c == 'D' ? 'E' : c;
-    }
-    return std::strtod(rest.c_str(), nullptr);
+    return std::strtod(AsStrtodText(rest).c_str(), nullptr);
 }
 
 int32_t ReferenceRound(double x) {

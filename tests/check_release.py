@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """check_release.py ZIP VERSION TIME
-check_release.py --refuses-broken GUIDE VERSION
+check_release.py --refuses-broken GUIDE EXE VERSION
 
 Checks a release ZIP as a user receives it: named tessorin-VERSION-win32.zip or -win64.zip, it holds
 tessorin.exe and LIESMICH.txt and nothing else, both with the time TIME (seconds since 1970) and
 fixed permissions; the guide reads right in Notepad: Windows-1252 without UTF-8 sequences, CRLF at
-the end of every line, no line over 78 columns, and no version but VERSION. A SHA256SUMS written
+the end of every line, no line over 78 columns, and no version but VERSION; and what it says of the
+program holds in the program beside it: each access key it names is the one that the menu's text
+marks with "&", and its limits of the count are those of the window's label. A SHA256SUMS written
 with sha256sum passes sha256sum -c, and fails it for a copy with one byte changed.
 With --refuses-broken it checks instead that the guide's check fails on copies of GUIDE that each
-break one of its rules."""
+break one of its rules, against the program EXE."""
 import os
 import re
 import subprocess
@@ -20,8 +22,30 @@ import zipfile
 ENTRIES = {"LIESMICH.txt": 0o644, "tessorin.exe": 0o755}
 
 
-def guide_failures(data, version):
-    """What is wrong with the guide's bytes."""
+def claims_failures(text, exe):
+    """Where the guide's text says of the menus or the count what the program's bytes do not hold:
+    the menu texts as the program writes them, "&Datei", "E&xit", and the label "...(1-99):"."""
+    failures = []
+    menus = re.findall(r'Alt\+(\w)[^.]*?Men\xfc\s+"(\w+)"', text)
+    items = re.findall(r"\b(\w) f\xfcr (\w+)", text)
+    if len(menus) < 2 or len(items) < 3:
+        failures.append(f"names the access keys of {menus} and {items} only")
+    for key, name in menus + items:
+        at = name.lower().find(key.lower())
+        marked = f"{name[:at]}&{name[at:]}\0".encode("cp1252")
+        if at < 0 or marked not in exe:
+            failures.append(f"names {key} for {name}, which the program's menus do not mark")
+    label = re.search(rb"\((\d+)-(\d+)\):\0", exe)
+    low, high = (label.group(1).decode(), label.group(2).decode()) if label else ("?", "?")
+    for claim in (f"{low} bis {high} Zeichen", f"({low}-{high})",
+                  f'"+" geht nicht \xfcber {high} hinaus', f'"-" nicht unter {low}.'):
+        if claim not in re.sub(r"\s+", " ", text):
+            failures.append(f"does not say '{claim}', as the window's label has it")
+    return failures
+
+
+def guide_failures(data, version, exe):
+    """What is wrong with the guide's bytes, and with what it says of the program exe."""
     failures = []
     if re.search(rb"[\xC2-\xF4][\x80-\xBF]", data):
         failures.append("holds a UTF-8 sequence")
@@ -37,7 +61,7 @@ def guide_failures(data, version):
     versions = set(re.findall(r"\d+\.\d+\.\d+", text))
     if versions != {version}:
         failures.append(f"names the versions {sorted(versions)}, not {version} alone")
-    return failures
+    return failures + claims_failures(text, exe)
 
 
 def zip_failures(path, version, seconds):
@@ -56,7 +80,8 @@ def zip_failures(path, version, seconds):
             if entry.external_attr >> 16 & 0o777 != ENTRIES[entry.filename]:
                 failures.append(f"{entry.filename} has the permissions {entry.external_attr >> 16:o}")
         failures += [f"LIESMICH.txt {failure}"
-                     for failure in guide_failures(archive.read("LIESMICH.txt"), version)]
+                     for failure in guide_failures(archive.read("LIESMICH.txt"), version,
+                                                   archive.read("tessorin.exe"))]
     return failures
 
 
@@ -89,17 +114,20 @@ def broken_copies(data, version):
         "an LF line end": data[:first_end] + data[first_end + 1:],
         "a line of 79 columns": data + b"x" * 79 + b"\r\n",
         "another version": data.replace(version.encode(), b"9.9.9", 1),
+        "Alt+F for Datei": data.replace(b"Alt+D", b"Alt+F", 1),
+        "C for Exit": data.replace(b"X f\xfcr Exit", b"C f\xfcr Exit", 1),
+        "another limit": data.replace(b"nicht unter 1", b"nicht unter 2", 1),
     }
 
 
 def main(arguments):
     if arguments[0] == "--refuses-broken":
-        with open(arguments[1], "rb") as source:
-            data = source.read()
-        failures = guide_failures(data, arguments[2])
+        with open(arguments[1], "rb") as source, open(arguments[2], "rb") as program:
+            data, exe = source.read(), program.read()
+        failures = guide_failures(data, arguments[3], exe)
         failures += [f"the check passes a copy with {what}"
-                     for what, copy in broken_copies(data, arguments[2]).items()
-                     if not guide_failures(copy, arguments[2])]
+                     for what, copy in broken_copies(data, arguments[3]).items()
+                     if not guide_failures(copy, arguments[3], exe)]
     else:
         path, version, seconds = arguments[0], arguments[1], int(arguments[2])
         failures = zip_failures(path, version, seconds) + sums_failures(path)

@@ -60,19 +60,15 @@ TEST(FixedText, AppendStopsAt99AndLaterAppendsChangeNothing) {
     EXPECT_EQ(text[98], 'A' + 98 % 26);
 }
 
-TEST(FixedText, AppendCutsALongTextAtTheEndOfTheBuffer) {
+TEST(FixedText, AppendCutsALongTextAtTheEndOfTheBufferAndTheEmptyTextChangesNothing) {
     FixedText buffer;
     AssignFixed(buffer, std::string(95, 'x'));
     AppendFixed(buffer, "123456789");
     EXPECT_EQ(std::string_view(buffer), std::string(95, 'x') + "1234");
     ExpectWellFormed(buffer);
-}
-
-TEST(FixedText, AppendingTheEmptyTextChangesNothing) {
-    FixedText buffer;
     AssignFixed(buffer, "abc");
     AppendFixed(buffer, "");
-    EXPECT_EQ(std::string_view(buffer), "abc");
+    EXPECT_EQ(std::string_view(buffer), "abc") << "appending the empty text changes nothing";
 }
 
 TEST(FixedText, ABufferWithoutTerminatorReadsAs99CharactersAndAppendRepairsIt) {
@@ -103,16 +99,18 @@ TEST(FixedText, ABufferCountsOnlyTheBytesBeforeItsFirstZero) {
 }
 
 TEST(TextOperations, MidTextTakesOneBasedRangesCutAtTheEnd) {
-    EXPECT_EQ(MidText("abc", 2, 1), "b");
-    EXPECT_EQ(MidText("abc", 1, 1), "a");
-    EXPECT_EQ(MidText("abc", 3, 1), "c");
-    EXPECT_EQ(MidText("abc", 0, 1), "");
-    EXPECT_EQ(MidText("abc", 4, 1), "");
-    EXPECT_EQ(MidText("abc", -5, 2), "");
-    EXPECT_EQ(MidText("abc", 3, 5), "c");
-    EXPECT_EQ(MidText("abc", 2, -1), "bc");
-    EXPECT_EQ(MidText("abc", 1, 0), "");
-    EXPECT_EQ(MidText("", 1, 1), "");
+    const struct {
+        const char* text;
+        int start, count;
+        const char* mid;
+    } cases[] = {
+        {"abc", 2, 1, "b"}, {"abc", 1, 1, "a"}, {"abc", 3, 1, "c"}, {"abc", 0, 1, ""},
+        {"abc", 4, 1, ""},  {"abc", -5, 2, ""}, {"abc", 3, 5, "c"}, {"abc", 2, -1, "bc"},
+        {"abc", 1, 0, ""},  {"", 1, 1, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MidText(c.text, c.start, c.count), c.mid) << c.start << ", " << c.count;
+    }
     EXPECT_EQ(MidText("abc", 1, 2147483647), "abc");
 }
 

@@ -12,6 +12,14 @@
 // The integer reader's rules written apart from the program: the C library's strtoull for the
 // decimal grammar, plain integer arithmetic for the ampersand forms.
 
+// What strtod reads: the same text with the exponent letter d as e.
+inline std::string AsStrtodText(std::string text) {
+    for (char& c : text) {
+        c = c == 'd' ? 'e' : c == 'D' ? 'E' : c;
+    }
+    return text;
+}
+
 inline std::string SkipSpaces(const std::string& text) {
     return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }

@@ -95,36 +95,36 @@ TEST(ParseReal, ReadsHexadecimalAndAmpersandForms) {
 
 TEST(ParseReal, ReadsInfinityAndNotANumber) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(ParseReal("inf"), inf);
-    EXPECT_EQ(ParseReal("  INF"), inf);
-    EXPECT_EQ(ParseReal("-Infinity"), -inf);
-    EXPECT_EQ(ParseReal("1e400"), inf);
+    const TextToReal cases[] = {
+        {"inf", inf}, {"  INF", inf}, {"-Infinity", -inf}, {"1e400", inf}, {"in", 0.0}, {"na", 0.0},
+    };
+    ExpectEach(ParseReal, cases);
     EXPECT_EQ(ParseReal("-1e99999999999999999999"), -inf);
     EXPECT_TRUE(std::isnan(ParseReal("nan")));
     EXPECT_TRUE(std::isnan(ParseReal(" NaN(123)")));
     EXPECT_TRUE(std::signbit(ParseReal("-nan")));
-    EXPECT_EQ(ParseReal("in"), 0.0);
-    EXPECT_EQ(ParseReal("na"), 0.0);
 }
 
 TEST(ParseReal, RoundsAtTheEdgesOfTheDoubleRange) {
-    EXPECT_EQ(ParseReal("1.7976931348623157e308"), std::numeric_limits<double>::max());
-    EXPECT_EQ(ParseReal("1.7976931348623158e308"), std::numeric_limits<double>::max());
+    const double max = std::numeric_limits<double>::max(),
+                 inf = std::numeric_limits<double>::infinity();
+    const double least = std::numeric_limits<double>::denorm_min();
+    const double normal = std::numeric_limits<double>::min();
+    const TextToReal decimal[] = {
+        {"1.7976931348623157e308", max},     {"1.7976931348623158e308", max},
+        {"2.2250738585072014e-308", normal}, {"4.9406564584124654e-324", least},
+        {"2.4703282292062328e-324", least},  {"2.4703282292062327e-324", 0.0},
+    };
+    const TextToReal tiny[] = {
+        {"1e-400", 0.0},        {"0x1p-1074", least}, {"0x1p-1075", 0.0},
+        {"0x1.1p-1075", least}, {"0x1p1024", inf},
+    };
+    ExpectEach(ParseReal, decimal);
+    ExpectEach(ParseReal, tiny);
     // Half an ulp above the largest double is 1.79769313486231580793728971405303415...e308.
-    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530341e308"),
-              std::numeric_limits<double>::max());
-    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530342e308"),
-              std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ParseReal("2.2250738585072014e-308"), std::numeric_limits<double>::min());
-    EXPECT_EQ(ParseReal("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(ParseReal("2.4703282292062328e-324"), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(ParseReal("2.4703282292062327e-324"), 0.0);
-    EXPECT_EQ(ParseReal("1e-400"), 0.0);
+    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530341e308"), max);
+    EXPECT_EQ(ParseReal("1.7976931348623158079372897140530342e308"), inf);
     EXPECT_EQ(Bits(ParseReal("-1e-400")), Bits(-0.0));
-    EXPECT_EQ(ParseReal("0x1p-1074"), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(ParseReal("0x1p-1075"), 0.0);
-    EXPECT_EQ(ParseReal("0x1.1p-1075"), std::numeric_limits<double>::denorm_min());
-    EXPECT_EQ(ParseReal("0x1p1024"), std::numeric_limits<double>::infinity());
 }
 
 TEST(ParseReal, DecidesTiesByDigitsFarBehindTheFirst800) {
@@ -144,31 +144,19 @@ TEST(ParseReal, DecidesTiesByDigitsFarBehindTheFirst800) {
 
 // Ties to even, and the lowest integer for what has no result.
 TEST(RoundToInteger, RoundsTiesToEvenAndGivesTheLowestIntegerForWhatHasNoResult) {
-    const RealToInteger cases[] = {
-        {1.5, 2},
-        {2.5, 2},
-        {3.5, 4},
-        {-2.5, -2},
-        {-3.5, -4},
-        {99.5, 100},
-        {-0.5, 0},
-        {-0.0, 0},
-        {1e10, INVALID},
-        {-1e300, INVALID},
-        {2147483647.5, INVALID},
-        {2147483647.4, 2147483647},
-        {-2147483648.5, INVALID},
-        {-2147483647.5, INVALID},
-        {-2147483646.5, -2147483646},
-        {2.4999999999999996, 2},
+    const double inf = std::numeric_limits<double>::infinity();
+    const RealToInteger ties[] = {
+        {1.5, 2},  {2.5, 2},  {3.5, 4},        {-2.5, -2},        {-3.5, -4},     {99.5, 100},
+        {-0.5, 0}, {-0.0, 0}, {1e10, INVALID}, {-1e300, INVALID}, {inf, INVALID}, {-inf, INVALID},
+    };
+    const RealToInteger edges[] = {
+        {2147483647.4, 2147483647}, {2147483647.5, INVALID},      {-2147483648.5, INVALID},
+        {-2147483647.5, INVALID},   {-2147483646.5, -2147483646}, {2.4999999999999996, 2},
         {0.5000000000000001, 1},
     };
-    ExpectEach(RoundToInteger, cases);
-    for (const double nothing :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(RoundToInteger(nothing), INVALID) << nothing;
-    }
+    ExpectEach(RoundToInteger, ties);
+    ExpectEach(RoundToInteger, edges);
+    EXPECT_EQ(RoundToInteger(std::numeric_limits<double>::quiet_NaN()), INVALID);
 }
 
 TEST(RoundToInteger, IgnoresTheCurrentRoundingMode) {

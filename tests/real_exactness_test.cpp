@@ -2,6 +2,7 @@
 #include "text/number_text.h"
 
 #include "float_helpers.h"
+#include "number_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -123,16 +124,6 @@ std::string RandomDecimal(InputRandom& random) {
     text += letters[random.Below(4)] + std::to_string(exponent);
     return text;
 }
-
-#ifndef _WIN32
-// What strtod reads: the same text with the exponent letter d as e.
-std::string AsStrtodText(std::string text) {
-    for (char& c : text) {
-        c = c == 'd' ? 'e' : c == 'D' ? 'E' : c;
-    }
-    return text;
-}
-#endif
 
 // Runs check in every precision the x87 unit may have while the program runs. Only 32-bit x86
 // has a precision control; 64-bit code computes doubles in SSE registers alone.

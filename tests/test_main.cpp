@@ -16,7 +16,6 @@ namespace {
 class PlainPrinter : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo& test) override {
         std::printf("[ RUN      ] %s.%s\n", test.test_suite_name(), test.name());
-        std::fflush(stdout);
     }
 
     void OnTestPartResult(const testing::TestPartResult& result) override {
@@ -25,7 +24,6 @@ class PlainPrinter : public testing::EmptyTestEventListener {
                 testing::internal::FormatFileLocation(result.file_name(), result.line_number());
             std::printf("%s %s\n%s\n", where.c_str(), result.skipped() ? "Skipped" : "Failure",
                         result.message());
-            std::fflush(stdout);
         }
     }
 
@@ -36,7 +34,6 @@ class PlainPrinter : public testing::EmptyTestEventListener {
                                                 : "  FAILED";
         std::printf("[ %s ] %s.%s (%lld ms)\n", verdict, test.test_suite_name(), test.name(),
                     static_cast<long long>(result.elapsed_time()));
-        std::fflush(stdout);
     }
 
     void OnTestProgramEnd(const testing::UnitTest& unit) override {
@@ -50,6 +47,8 @@ class PlainPrinter : public testing::EmptyTestEventListener {
 // The core is tested in the floating-point mode that the program's start-up sets.
 int main(int argc, char** argv) {
     UseProgramFloatMode();
+    // Every line reaches the log at once, also the last ones of a test that ends the process.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     testing::TestEventListeners& listeners = testing::UnitTest::GetInstance()->listeners();
     delete listeners.Release(listeners.default_result_printer());

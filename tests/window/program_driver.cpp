@@ -88,7 +88,11 @@ void ProgramDriver::Type(HWND control, const std::string& text) const {
     ClickOn(control);
     PressKeys(control, {VK_END});
     PressKeys(control, {VK_HOME}, VK_SHIFT);
-    TypeKeys(control, text);
+    // Each character with the key and Shift state that the keyboard layout gives for it.
+    for (char c : text) {
+        const SHORT key = VkKeyScanA(c);
+        PressKeys(control, {LOBYTE(key)}, (key & 0x100) != 0 ? VK_SHIFT : 0);
+    }
 }
 
 void ProgramDriver::PasteCount(const std::string& text) const {

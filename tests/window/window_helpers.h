@@ -50,7 +50,13 @@ inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
     HWND window = GetAncestor(control, GA_ROOT);
     BringWindowToTop(window);
     SetForegroundWindow(window);
-    WaitUntil([window] { return GetForegroundWindow() == window; });
+    // In front, and for a click also the window under the pointer.
+    WaitUntil([window, &inputs] {
+        POINT at = {};
+        return GetForegroundWindow() == window &&
+               (inputs[0].type != INPUT_MOUSE ||
+                (GetCursorPos(&at) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window));
+    });
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -88,22 +94,18 @@ inline void PressKeys(HWND window, const std::vector<WORD>& keys, WORD modifier 
                 thread.hwndFocus == window);
     });
     std::vector<INPUT> inputs;
-    const auto stroke = [&inputs](WORD key, DWORD flags) {
+    const auto stroke = [&inputs](WORD key, DWORD flags) { // no key for 0
         INPUT input = {INPUT_KEYBOARD, {}};
         input.ki.wVk = key;
         input.ki.dwFlags = flags;
-        inputs.push_back(input);
+        inputs.resize(inputs.size() + (key != 0), input);
     };
-    if (modifier != 0) {
-        stroke(modifier, 0);
-    }
+    stroke(modifier, 0);
     for (WORD key : keys) {
         stroke(key, 0);
         stroke(key, KEYEVENTF_KEYUP);
     }
-    if (modifier != 0) {
-        stroke(modifier, KEYEVENTF_KEYUP);
-    }
+    stroke(modifier, KEYEVENTF_KEYUP);
     SendInputs(inputs, window);
 }
 
@@ -111,15 +113,6 @@ inline void PressKeys(HWND window, const std::vector<WORD>& keys, WORD modifier 
 inline void ChooseMenuItem(HWND window, WORD menuKey, WORD itemKey) {
     PressKeys(window, {menuKey}, VK_MENU);
     PressKeys(window, {itemKey});
-}
-
-// Types text into the window that has the keyboard focus, each character with the key and Shift
-// state that the keyboard layout gives for it.
-inline void TypeKeys(HWND window, const std::string& text) {
-    for (char c : text) {
-        const SHORT key = VkKeyScanA(c);
-        PressKeys(window, {LOBYTE(key)}, (key & 0x100) != 0 ? VK_SHIFT : 0);
-    }
 }
 
 // Any window's text, read with WM_GETTEXT, also across processes: in one message where it is
@@ -168,6 +161,12 @@ inline std::string SwapClipboard(const std::string& text) {
         CloseClipboard();
     }
     return held;
+}
+
+// The message box of this caption once it shows, also another process's; null where none does.
+inline HWND ShownBox(const char* caption) {
+    const auto box = [caption] { return FindWindowA("#32770", caption); };
+    return WaitUntil([&box] { return IsWindowVisible(box()) != FALSE; }) ? box() : nullptr;
 }
 
 // Whether a check box is ticked, also in another process.
