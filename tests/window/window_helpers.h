@@ -20,6 +20,11 @@ inline std::string ProgramFolder() {
     return file.substr(0, file.find_last_of("\\/") + 1);
 }
 
+// Whether the system is Wine: its ntdll exports wine_get_version, which Windows's has not.
+inline bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 // milliseconds, stretched by TESSORIN_WAIT_SCALE where the Wine launcher sets it: every wait for
 // another program or for a window, since under user-mode emulation everything takes longer.
 inline DWORD Scaled(DWORD milliseconds) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,10 +18,10 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     ProgramDriver program;
     RECT frame;
     GetWindowRect(program.Window(), &frame);
-    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
-    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
-    EXPECT_EQ(frame.left, 840);
-    EXPECT_EQ(frame.top, 410);
+    // Centred on the screen as the test reads it, to the pixel (840, 410 on the 1920 x 1080 display
+    // of the test command; the window's own tests hold the rounding).
+    EXPECT_LE(std::abs(2 * frame.left - (GetSystemMetrics(SM_CXSCREEN) - 240)), 1);
+    EXPECT_LE(std::abs(2 * frame.top - (GetSystemMetrics(SM_CYSCREEN) - 260)), 1);
     EXPECT_EQ(frame.right - frame.left, 240);
     EXPECT_EQ(frame.bottom - frame.top, 260);
     EXPECT_EQ(TextOf(program.Window()), "Tessorin");
@@ -51,9 +52,9 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         {10, 104, 12, 12, "Button", "", 0x50020003, 0, true},
     };
     int children = 0;
-    EnumChildWindows(
-        program.Window(), [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; },
-        reinterpret_cast<LPARAM>(&children));
+    for (HWND c = GetWindow(program.Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        ++children;
+    }
     EXPECT_EQ(children, 11);
     for (const Expected& e : controls) {
         HWND control = program.ControlAt(e.x, e.y);
@@ -67,12 +68,13 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         EXPECT_EQ(TextOf(control), e.text);
         EXPECT_EQ(IsChecked(control), e.ticked) << e.x << "," << e.y;
         // Wine's edit controls take WS_BORDER out of their style and draw the border themselves,
-        // so the border is looked for on the screen: the window frame's colour at its corners.
-        const LONG border = e.id == 30 ? WS_BORDER : 0;
+        // while Windows keeps it; the border is looked for on the screen too: the window frame's
+        // colour at its corners.
+        const LONG border = e.id == 30 && UnderWine() ? WS_BORDER : 0;
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & ~border, e.style & ~border) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), 0) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
-        if (border != 0) {
+        if (e.id == 30) {
             HDC screen = GetDC(nullptr);
             for (const POINT& p :
                  {POINT{frame.left, frame.top}, POINT{frame.right - 1, frame.top},
@@ -225,14 +227,19 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
 
 // Every road out of the program ends it with exit code 0. What the program is started with changes
 // nothing: the first is started with extra arguments and a show state other than normal, since the
-// program asks for a normal window. (Wine heeds that request; Windows itself applies the caller's
-// show state to a program's first ShowWindow.)
+// program asks for a normal window. Wine heeds that request; Windows itself applies the caller's
+// show state to a program's first ShowWindow, so there the first starts minimised and is opened as
+// a click on its taskbar button would.
 TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
     const std::string routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
     for (const std::string& name : routes) {
         ProgramDriver program("", name == "Beenden" ? "--help /? \"zwei Worte\" 42" : "",
                               name == "Beenden" ? SW_SHOWMINNOACTIVE : -1);
-        EXPECT_FALSE(IsIconic(program.Window()));
+        const bool minimised = name == "Beenden" && !UnderWine();
+        EXPECT_EQ(IsIconic(program.Window()) != FALSE, minimised);
+        if (minimised) {
+            OpenIcon(program.Window());
+        }
         EXPECT_EQ(TextOf(program.CountEdit()), "8");
         if (name == "Beenden") {
             EXPECT_EQ(program.Generate().size(), 8u);
