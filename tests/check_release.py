@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """check_release.py ZIP VERSION TIME
 check_release.py --refuses-broken GUIDE EXE VERSION
+check_release.py --text TEXT VERSION
 
 Checks a release ZIP as a user receives it: named tessorin-VERSION-win32.zip or -win64.zip, it holds
 tessorin.exe and LIESMICH.txt and nothing else, both with the time TIME (seconds since 1970) and
@@ -10,7 +11,8 @@ program holds in the program beside it: each access key it names is the one that
 marks with "&", and its limits of the count are those of the window's label. A SHA256SUMS written
 with sha256sum passes sha256sum -c, and fails it for a copy with one byte changed.
 With --refuses-broken it checks instead that the guide's check fails on copies of GUIDE that each
-break one of its rules, against the program EXE."""
+break one of its rules, against the program EXE. With --text it checks a text file such as the test
+kit's TESTS.txt by the guide's rules of encoding, line ends, width and version alone."""
 import os
 import re
 import subprocess
@@ -44,8 +46,8 @@ def claims_failures(text, exe):
     return failures
 
 
-def guide_failures(data, version, exe):
-    """What is wrong with the guide's bytes, and with what it says of the program exe."""
+def guide_failures(data, version, exe=None):
+    """What is wrong with the guide's bytes, and with what it says of the program exe, if given."""
     failures = []
     if re.search(rb"[\xC2-\xF4][\x80-\xBF]", data):
         failures.append("holds a UTF-8 sequence")
@@ -61,7 +63,7 @@ def guide_failures(data, version, exe):
     versions = set(re.findall(r"\d+\.\d+\.\d+", text))
     if versions != {version}:
         failures.append(f"names the versions {sorted(versions)}, not {version} alone")
-    return failures + claims_failures(text, exe)
+    return failures + (claims_failures(text, exe) if exe is not None else [])
 
 
 def zip_failures(path, version, seconds):
@@ -128,6 +130,10 @@ def main(arguments):
         failures += [f"the check passes a copy with {what}"
                      for what, copy in broken_copies(data, arguments[3]).items()
                      if not guide_failures(copy, arguments[3], exe)]
+    elif arguments[0] == "--text":
+        with open(arguments[1], "rb") as source:
+            failures = [f"{arguments[1]} {failure}"
+                        for failure in guide_failures(source.read(), arguments[2])]
     else:
         path, version, seconds = arguments[0], arguments[1], int(arguments[2])
         failures = zip_failures(path, version, seconds) + sums_failures(path)

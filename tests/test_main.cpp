@@ -42,7 +42,7 @@ class PlainPrinter : public testing::EmptyTestEventListener {
                         result.message());
             const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
             Report(std::string(result.skipped() ? "skipped " : "failed ") + test.test_suite_name() +
-                   "." + test.name() + " at " + where + ":\n" + result.message() + "\n");
+                   "." + test.name() + " at " + where + "\n" + result.message() + "\n");
         }
     }
 
