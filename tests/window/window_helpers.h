@@ -53,15 +53,18 @@ inline bool WaitUntil(
 // the input. None of these waits until the input has been handled.
 inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
     HWND window = GetAncestor(control, GA_ROOT);
-    BringWindowToTop(window);
-    SetForegroundWindow(window);
-    // In front, and for a click also the window under the pointer.
-    WaitUntil([window, &inputs] {
-        POINT at = {};
-        return GetForegroundWindow() == window &&
-               (inputs[0].type != INPUT_MOUSE ||
-                (GetCursorPos(&at) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window));
-    });
+    // In front, and for a click also the window under the pointer; raised again while another
+    // window, such as a program that is still starting, takes its place.
+    const auto raise = [window] { BringWindowToTop(window), SetForegroundWindow(window); };
+    raise();
+    WaitUntil(
+        [window, &inputs] {
+            POINT at = {};
+            return GetForegroundWindow() == window &&
+                   (inputs[0].type != INPUT_MOUSE ||
+                    (GetCursorPos(&at) && GetAncestor(WindowFromPoint(at), GA_ROOT) == window));
+        },
+        [&raise] { Sleep(1), raise(); });
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
