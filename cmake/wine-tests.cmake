@@ -48,9 +48,10 @@ function(tessorin_add_test name target)
     endif()
 endfunction()
 
-# Adds a test of the window program: under Wine on the virtual display, one at a time.
+# Adds a test of the window program: under Wine on the virtual display, where one test at a time
+# gives input; tests that need no display may run beside it.
 function(tessorin_add_window_test name target)
     tessorin_add_test(${name} ${target} ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine;display"
-        ENVIRONMENT "${TESSORIN_DISPLAY_ENVIRONMENT}" RUN_SERIAL TRUE)
+        ENVIRONMENT "${TESSORIN_DISPLAY_ENVIRONMENT}" RESOURCE_LOCK display)
 endfunction()
