@@ -42,7 +42,10 @@ class ProgramDriver {
     // clicks and keys); not yet handled when the call returns.
     void Type(HWND control, const std::string& text) const;
 
-    // Replaces the count field's text, as pasting does.
+    // Replaces the count field's text by WM_SETTEXT: for texts that a person can neither type nor
+    // paste there, since the field takes digits alone from the keyboard and cuts a paste at its
+    // width (letters, signs, bytes above 127, thousands of characters). The session test types
+    // and pastes what a person can.
     void PasteCount(const std::string& text) const;
 
     // The text of field once action has been handled and has set it (to the same text, perhaps).
