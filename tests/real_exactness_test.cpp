@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32) && defined(__i386__)
@@ -54,10 +55,13 @@ std::string ExactDecimal(uint64_t odd, int64_t exponent) {
             limbs.push_back(static_cast<uint32_t>(carry % 1000000000));
         }
     };
-    // x 2^j = x 10^-j x 5^j when j is negative.
-    const uint32_t base = exponent >= 0 ? 2 : 5;
+    // x 2^j = x 10^-j x 5^j when j is negative. The factors go in as products below 2^31, so that a
+    // limb times one plus the carry stays below 2^64.
+    uint32_t base = exponent >= 0 ? 2 : 5, factor = 1;
     for (int64_t left = exponent >= 0 ? exponent : -exponent; left > 0; --left) {
-        multiply(base);
+        if ((factor *= base) > 0x7FFFFFFF / 5 || left == 1) {
+            multiply(std::exchange(factor, 1));
+        }
     }
     std::string digits = std::to_string(limbs.back());
     for (std::size_t i = limbs.size() - 1; i-- > 0;) {
