@@ -41,13 +41,10 @@ class InputRandom {
 // Exact decimal digits of odd x 2^exponent, written as "digits" or "digitse-k".
 std::string ExactDecimal(uint64_t odd, int64_t exponent) {
     std::vector<uint32_t> limbs; // base 10^9, least significant first
-    for (; odd != 0; odd /= 1000000000) {
-        limbs.push_back(static_cast<uint32_t>(odd % 1000000000));
-    }
-    auto multiply = [&limbs](uint32_t factor) {
-        uint64_t carry = 0;
+    // limbs x factor + carry
+    auto multiply = [&limbs](uint64_t factor, uint64_t carry) {
         for (uint32_t& limb : limbs) {
-            const uint64_t product = uint64_t{limb} * factor + carry;
+            const uint64_t product = limb * factor + carry;
             limb = static_cast<uint32_t>(product % 1000000000);
             carry = product / 1000000000;
         }
@@ -55,12 +52,13 @@ std::string ExactDecimal(uint64_t odd, int64_t exponent) {
             limbs.push_back(static_cast<uint32_t>(carry % 1000000000));
         }
     };
+    multiply(1, odd);
     // x 2^j = x 10^-j x 5^j when j is negative. The factors go in as products below 2^31, so that a
     // limb times one plus the carry stays below 2^64.
     uint32_t base = exponent >= 0 ? 2 : 5, factor = 1;
     for (int64_t left = exponent >= 0 ? exponent : -exponent; left > 0; --left) {
         if ((factor *= base) > 0x7FFFFFFF / 5 || left == 1) {
-            multiply(std::exchange(factor, 1));
+            multiply(std::exchange(factor, 1), 0);
         }
     }
     std::string digits = std::to_string(limbs.back());
