@@ -19,6 +19,9 @@ class PlainPrinter : public testing::EmptyTestEventListener {
     std::FILE* report_ = std::getenv("TESSORIN_REPORT") != nullptr
                              ? std::fopen(std::getenv("TESSORIN_REPORT"), "a")
                              : nullptr;
+    // The running test's name, kept at its start: GoogleTest reports a result while it holds the
+    // lock that asking it for the current test takes, and on Linux that lock does not re-enter.
+    std::string test_;
 
     // Adds text to the report, with every byte outside printable ASCII as '?'.
     void Report(std::string text) {
@@ -31,7 +34,8 @@ class PlainPrinter : public testing::EmptyTestEventListener {
     }
 
     void OnTestStart(const testing::TestInfo& test) override {
-        std::printf("[ RUN      ] %s.%s\n", test.test_suite_name(), test.name());
+        test_ = std::string(test.test_suite_name()) + "." + test.name();
+        std::printf("[ RUN      ] %s\n", test_.c_str());
     }
 
     void OnTestPartResult(const testing::TestPartResult& result) override {
@@ -40,9 +44,8 @@ class PlainPrinter : public testing::EmptyTestEventListener {
                 testing::internal::FormatFileLocation(result.file_name(), result.line_number());
             std::printf("%s %s\n%s\n", where.c_str(), result.skipped() ? "Skipped" : "Failure",
                         result.message());
-            const testing::TestInfo& test = *testing::UnitTest::GetInstance()->current_test_info();
-            Report(std::string(result.skipped() ? "skipped " : "failed ") + test.test_suite_name() +
-                   "." + test.name() + " at " + where + "\n" + result.message() + "\n");
+            Report(std::string(result.skipped() ? "skipped " : "failed ") + test_ + " at " + where +
+                   "\n" + result.message() + "\n");
         }
     }
 
@@ -67,6 +70,19 @@ class PlainPrinter : public testing::EmptyTestEventListener {
         }
     }
 };
+
+// Fails on purpose, run alone by a CTest: a failing test ends its program at once, with its
+// message.
+TEST(Printer, DISABLED_FailsOnPurpose) {
+    FAIL() << "failed on purpose";
+}
+
+// Ends its program as a crash does on Windows, with the exception's code, here an access
+// violation's, as its exit code (a negative number), but without a crash dialog: the test kit's
+// check runs it alone.
+TEST(Printer, DISABLED_EndsAsACrashDoes) {
+    std::_Exit(static_cast<int>(0xC0000005u));
+}
 
 } // namespace
 
