@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,7 +31,7 @@ inline const PaintedLabel PAINTED_LABELS[] = {
 // black on the face colour, compared pixel by pixel over its box and three pixels to either side,
 // but where a control covers it. The pixels are read from the screen, as a person sees them; a
 // failure names the labels that differ.
-inline bool LabelsShow(HWND window, std::string* missing = nullptr) {
+inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
     HDC source = GetDC(nullptr);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
@@ -64,7 +63,9 @@ inline bool LabelsShow(HWND window, std::string* missing = nullptr) {
         const SelectedObject expectedBitmap(expected, expectedPixels), labelFont(expected, font);
         const SelectedObject shownBitmap(shown, shownPixels);
         BitBlt(shown, 0, 0, client.right, client.bottom, source, origin.x, origin.y, SRCCOPY);
-        FillRect(expected, &client, GetSysColorBrush(COLOR_BTNFACE));
+        HBRUSH background = CreateSolidBrush(face);
+        FillRect(expected, &client, background);
+        DeleteObject(background);
         SetBkMode(expected, TRANSPARENT);
         // No two labels share a row, so each can be drawn and compared in turn.
         for (const PaintedLabel& label : PAINTED_LABELS) {
@@ -94,11 +95,12 @@ inline bool LabelsShow(HWND window, std::string* missing = nullptr) {
     return whole;
 }
 
-// Waits, running step between looks, until window shows its labels; a failure names those missing.
-inline testing::AssertionResult LabelsAppear(
-    HWND window, const std::function<void()>& step = [] { Sleep(10); }) {
+// Waits until window shows its labels on the face colour (by default the system's, as this
+// process sees it); a failure names those missing.
+inline testing::AssertionResult LabelsAppear(HWND window,
+                                             COLORREF face = GetSysColor(COLOR_BTNFACE)) {
     std::string missing;
-    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, &missing); }, step)) {
+    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, face, &missing); })) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "not painted as they should be: " << missing;

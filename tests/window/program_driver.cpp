@@ -111,6 +111,28 @@ std::string ProgramDriver::Changed(HWND field, const std::function<void()>& acti
     return TextOf(field);
 }
 
+std::string ProgramDriver::Probe(HWND window) const {
+    window = window ? window : window_;
+    const std::string path =
+        TempFolder("") + "tessorin-probe-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    HMODULE probe = LoadLibraryA((ProgramFolder() + "tessorin_probe.dll").c_str());
+    // A hook procedure is a function of the DLL; GetProcAddress gives it as FARPROC.
+    auto* procedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "ProbeHook")));
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, procedure, probe,
+                                   GetWindowThreadProcessId(window, nullptr));
+    PostMessageA(window, RegisterWindowMessageA("TessorinProbe"), GetCurrentProcessId(), 0);
+    std::string report;
+    WaitUntil([&] { return !(report = FileBytes(path)).empty(); });
+    UnhookWindowsHookEx(hook);
+    FreeLibrary(probe);
+    DeleteFileA(path.c_str());
+    if (report.empty()) {
+        throw std::runtime_error("the probe in tessorin.exe did not answer");
+    }
+    return report;
+}
+
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {
     WaitForSingleObject(process_.info.hProcess, Scaled(milliseconds));
     DWORD code = STILL_ACTIVE;

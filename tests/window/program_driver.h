@@ -62,6 +62,11 @@ class ProgramDriver {
         return Changed(PasswordEdit(), [&] { click(GenerateButton()); });
     }
 
+    // What the probe (probe.cpp), placed into the program through a hook on its thread, reads
+    // there of window (by default the main window): its menus, its controls' fonts and icons, its
+    // class and its own icons.
+    std::string Probe(HWND window = nullptr) const;
+
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
     // Every wait of the driver is stretched by Scaled.
     DWORD WaitForExit(DWORD milliseconds = 10000) const;

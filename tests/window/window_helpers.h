@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -151,24 +152,58 @@ inline POINT CaptionButton(HWND window, LRESULT hit) {
     return {x - 3, y};
 }
 
-// Puts text on the clipboard ("" leaves it empty) and gives the text that it held before.
-inline std::string SwapClipboard(const std::string& text) {
-    std::string held;
-    if (WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            held = static_cast<const char*>(GlobalLock(data));
+// The clipboard's contents: every format whose data is memory, by its number, with its bytes, and
+// an enhanced metafile by its bits. A bitmap handle is kept as the device-independent bitmap that
+// the system makes of it, a metafile picture as the enhanced metafile it is made from.
+using ClipboardContents = std::map<UINT, std::string>;
+
+inline ClipboardContents ReadClipboard() {
+    ClipboardContents held;
+    WaitUntil([] { return OpenClipboard(nullptr) != FALSE; });
+    for (UINT f = EnumClipboardFormats(0); f != 0; f = EnumClipboardFormats(f)) {
+        HANDLE data = GetClipboardData(f);
+        if (f == CF_ENHMETAFILE) {
+            auto* emf = static_cast<HENHMETAFILE>(data);
+            held[f].resize(GetEnhMetaFileBits(emf, 0, nullptr));
+            GetEnhMetaFileBits(emf, UINT(held[f].size()), reinterpret_cast<BYTE*>(held[f].data()));
+        } else if (const void* bytes =
+                       f != CF_METAFILEPICT && GlobalSize(data) ? GlobalLock(data) : nullptr) {
+            held[f].assign(static_cast<const char*>(bytes), GlobalSize(data));
             GlobalUnlock(data);
         }
-        EmptyClipboard();
-        HGLOBAL data = text.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        if (data != nullptr) {
-            memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
-            GlobalUnlock(data);
-            SetClipboardData(CF_TEXT, data);
-        }
-        CloseClipboard();
     }
+    CloseClipboard();
     return held;
+}
+
+// Puts contents on the clipboard in place of what it held.
+inline void WriteClipboard(const ClipboardContents& contents) {
+    WaitUntil([] { return OpenClipboard(nullptr) != FALSE; });
+    EmptyClipboard();
+    for (const auto& [format, bytes] : contents) {
+        const auto* bits = reinterpret_cast<const BYTE*>(bytes.data());
+        HANDLE data = format == CF_ENHMETAFILE ? SetEnhMetaFileBits(UINT(bytes.size()), bits)
+                                               : GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        if (format != CF_ENHMETAFILE) {
+            memcpy(GlobalLock(data), bits, bytes.size());
+            GlobalUnlock(data);
+        }
+        SetClipboardData(format, data);
+    }
+    CloseClipboard();
+}
+
+// The texts of a message box's parts that show one, each followed by "|", its buttons' last, also
+// of another process's box.
+inline std::string BoxTexts(HWND box) {
+    std::string texts, buttons;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = {};
+        GetClassNameA(child, kind, sizeof kind);
+        const std::string text = TextOf(child);
+        (std::string(kind) == "Button" ? buttons : texts) += text.empty() ? "" : text + "|";
+    }
+    return texts + buttons;
 }
 
 // The message box of this caption once it shows, also another process's; null where none does.

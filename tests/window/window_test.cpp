@@ -1,8 +1,10 @@
 // tessorin.exe as a user meets it: started, clicked, typed into, pasted into and closed.
 #include "class_sets.h"
+#include "label_pixels.h"
 #include "program_driver.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,10 +14,29 @@
 
 namespace {
 
+const INT FACE = COLOR_BTNFACE;
+
 // The window opens centred, of its fixed size and style, with its controls at start: the count 8,
-// no password and all three classes ticked.
+// no password and all three classes ticked; its labels painted, its menus, fonts and class, and
+// the small icon from key.ico in the folder it starts in.
 TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
-    ProgramDriver program;
+    const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
+    ProgramDriver program(FolderWithKeyIcon("tessorin-key-icon", &icon));
+    EXPECT_TRUE(LabelsAppear(program.Window()));
+    const std::string probed = program.Probe();
+    // Each entry a plain enabled string (flags 0; a popup's show MF_POPUP and its number of
+    // items), the access keys marked by "&". Redrawn whole on any change of size, the button face
+    // behind everything, the application icon where the window has none of its own, the arrow
+    // cursor, and the small icon 48 pixels wide.
+    const std::string window = "&Datei flags 0x210 id -1\n"
+                               "  &Generieren flags 0 id 101\n"
+                               "  E&xit flags 0 id 102\n"
+                               "&Hilfe flags 0x110 id -1\n"
+                               "  &Hilfe flags 0 id 103\n"
+                               "class Tessorin style 3 extra 0 brush 16 menu none application icon "
+                               "1 arrow 1\nsmall icon 48 big icon 0\n";
+    EXPECT_EQ(probed.substr(0, probed.find("170,10")) + probed.substr(probed.find("class")),
+              window);
     RECT frame;
     GetWindowRect(program.Window(), &frame);
     // Centred on the screen as the test reads it, to the pixel (840, 410 on the 1920 x 1080 display
@@ -37,19 +58,21 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         LONG style;
         int id;
         bool ticked;
+        const char* font; // what the probe reads of the font: face, height, weight, character set
     };
+    const char* label = "Times New Roman 19 weight 0 charset 0";
     const Expected controls[] = {
-        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30, false},
-        {1, 145, 231, 24, "Edit", "", 0x50800880, 30, false},
-        {200, 10, 10, 12, "Button", "+", 0x50000000, 0, false},
-        {200, 22, 10, 12, "Button", "-", 0x50000000, 0, false},
-        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0, false},
-        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0, false},
-        {10, 180, 20, 22, "Button", "?", 0x50000000, 0, false},
-        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0, false},
-        {10, 60, 12, 12, "Button", "", 0x50020003, 0, true},
-        {10, 82, 12, 12, "Button", "", 0x50020003, 0, true},
-        {10, 104, 12, 12, "Button", "", 0x50020003, 0, true},
+        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30, false, label},
+        {1, 145, 231, 24, "Edit", "", 0x50800880, 30, false, label},
+        {200, 10, 10, 12, "Button", "+", 0x50000000, 0, false, "Arial 15 weight 0 charset 0"},
+        {200, 22, 10, 12, "Button", "-", 0x50000000, 0, false, "Arial 15 weight 0 charset 0"},
+        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0, false, label},
+        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0, false, label},
+        {10, 180, 20, 22, "Button", "?", 0x50000000, 0, false, label},
+        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0, false, label},
+        {10, 60, 12, 12, "Button", "", 0x50020003, 0, true, label},
+        {10, 82, 12, 12, "Button", "", 0x50020003, 0, true, label},
+        {10, 104, 12, 12, "Button", "", 0x50020003, 0, true, label},
     };
     int children = 0;
     for (HWND c = GetWindow(program.Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -74,6 +97,8 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & ~border, e.style & ~border) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), 0) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
+        const std::string at = std::to_string(e.x) + "," + std::to_string(e.y) + " font ";
+        EXPECT_NE(probed.find("\n" + at + e.font + "\n"), std::string::npos) << at << probed;
         if (e.id == 30) {
             HDC screen = GetDC(nullptr);
             for (const POINT& p :
@@ -116,9 +141,11 @@ TEST(Steps, ReadTheFirstThreeCharactersOfTheCountAndStayWithinItsBounds) {
 }
 
 // A person's session in one run, in an empty folder: after every step, what must have changed and
-// what must stay, of the password, the count, the ticks, the window's state and the clipboard,
-// which only the copy and the test itself change. Every combination of ticks makes passwords of
-// its own classes. The program leaves no file behind.
+// what must stay, of the password, the count, the ticks, the window's state, its painted labels
+// and the clipboard, which only the copy and the test itself change. Every combination of ticks
+// makes passwords of its own classes. What Windows sends a program in a session's life, a change
+// of the system's colours and settings and at last the session's end, changes nothing of it. The
+// program leaves no file behind, and the clipboard as it was found comes back whole.
 TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     const std::string folder = TempFolder("tessorin-empty-folder");
     ProgramDriver program(folder);
@@ -126,9 +153,47 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     HWND password = program.PasswordEdit(), generate = program.GenerateButton();
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
-    const std::string saved = SwapClipboard(""); // given back at the end
-    HWND other = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                 nullptr, nullptr, nullptr);
+    EXPECT_NE(program.Probe().find("\nsmall icon 0 big icon 0\n"), std::string::npos);
+    // The clipboard as the person left it: text, a picture of one pixel, a file and a format of
+    // another program's own.
+    BITMAPINFOHEADER pixel = {sizeof pixel, 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
+    DROPFILES files = {sizeof files, {}, FALSE, FALSE};
+    const ClipboardContents found = {
+        {CF_TEXT, std::string("Notiz\0", 6)},
+        {CF_DIB, std::string(reinterpret_cast<char*>(&pixel), sizeof pixel) + "\x10\x20\x30\x40"},
+        {CF_HDROP, std::string(reinterpret_cast<char*>(&files), sizeof files) +
+                       std::string("C:\\liste.txt\0\0", 14)},
+        {RegisterClipboardFormatA("Tessorin test"), "eigen"}};
+    WriteClipboard(found);
+    const ClipboardContents saved = ReadClipboard(); // given back at the end
+    WriteClipboard({});
+    // Another program's window, over the upper half of this one, labels and count field included.
+    RECT frame;
+    GetWindowRect(window, &frame);
+    HWND other = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, frame.left, frame.top, 240,
+                                 130, nullptr, nullptr, nullptr, nullptr);
+    // The face colour changed for the whole system, and the one the program then paints: Wine
+    // keeps each process's own table of system colours, so there the program keeps its own.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    COLORREF painted = face;
+    const auto colour = [&](COLORREF to) {
+        return [&, to] { SetSysColors(1, &FACE, &to), painted = UnderWine() ? face : to; };
+    };
+    std::string help; // the help box's texts and icon, each time it shows
+    const auto answer = [&](WORD key) {
+        HWND box = ShownBox("Hilfe");
+        help += BoxTexts(box) + (GetWindow(box, GW_OWNER) == window ? " owned" : " not owned") +
+                (program.Probe(box).find(" question icon\n") != std::string::npos ? ", ?\n" : "\n");
+        key == IDOK ? ClickOn(GetDlgItem(box, IDOK)) : PressKeys(box, {key});
+    };
+    // What Windows sends every window at a change of settings, display, fonts, time or theme,
+    // and at the return from standby.
+    const auto broadcast = [window] {
+        for (UINT m : {WM_SETTINGCHANGE, WM_DISPLAYCHANGE, WM_FONTCHANGE, WM_TIMECHANGE,
+                       WM_THEMECHANGED, WM_POWERBROADCAST}) {
+            SendMessageA(window, m, m == WM_POWERBROADCAST ? PBT_APMRESUMEAUTOMATIC : 0, 0);
+        }
+    };
     const auto click = [](HWND control) { return [control] { ClickOn(control); }; };
     const auto press = [](HWND target, std::vector<WORD> keys) {
         return [=] { PressKeys(target, keys); };
@@ -150,24 +215,29 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
          "111", -1},
         {"Backspace", press(countField, {VK_END, VK_BACK}), "1", "111", -1},
         {"Delete", press(countField, {VK_HOME, VK_DELETE}), "", "111", -1},
-        {"Ctrl+V", [&] { SwapClipboard("42"), PressKeys(countField, {'V'}, VK_CONTROL); }, "42",
-         "111 copied", -1},
+        {"Ctrl+V",
+         [&] {
+             WriteClipboard({{CF_TEXT, std::string("42", 3)}});
+             PressKeys(countField, {'V'}, VK_CONTROL);
+         },
+         "42", "111 copied", -1},
         // The Backspace reaches the count field only where Tab and Enter left the focus there.
         {"Tab, Enter", press(countField, {VK_END, VK_TAB, VK_RETURN, VK_TAB, VK_BACK}), "4", "111",
          -1},
         {"Ziffern unticked", click(boxes[2]), "4", "110", -1},
         {"menu Generieren", [&] { ChooseMenuItem(window, 'D', 'G'); }, "4", "110", 4},
-        {"help by button, Enter",
-         [&] { ClickOn(program.HelpButton()), PressKeys(ShownBox("Hilfe"), {VK_RETURN}); }, "4",
+        {"help by button, Enter", [&] { ClickOn(program.HelpButton()), answer(VK_RETURN); }, "4",
          "110", -1},
-        {"help by menu, OK clicked",
-         [&] { ChooseMenuItem(window, 'H', 'H'), ClickOn(GetDlgItem(ShownBox("Hilfe"), IDOK)); },
-         "4", "110", -1},
+        {"help by menu, OK clicked", [&] { ChooseMenuItem(window, 'H', 'H'), answer(IDOK); }, "4",
+         "110", -1},
         {"minimise box", [&] { ClickAt(window, CaptionButton(window, HTREDUCE)); }, "4",
          "110 iconic", -1},
         // The system menu opens with its first item, the one that restores, chosen.
         {"Alt+Space, Enter", [&] { ChooseMenuItem(window, VK_SPACE, VK_RETURN); }, "4", "110", -1},
         {"another window and back", [&] { ClickOn(other), ClickOn(password); }, "4", "110", -1},
+        {"the system's colours changed", colour(face ^ 0x3F3F3F), "4", "110", -1},
+        {"the system's messages", broadcast, "4", "110", -1},
+        {"the colours back", colour(face), "4", "110", -1},
         {"99 typed", [&] { program.Type(countField, "99"); }, "99", "110", -1},
     };
     std::string ticks = "110";
@@ -210,6 +280,12 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                           << before << " -> " << shown;
             break; // the steps after it would start from another state
         }
+        const auto labels =
+            IsIconic(window) ? testing::AssertionSuccess() : LabelsAppear(window, painted);
+        if (!labels) {
+            ADD_FAILURE() << step.name << ": the labels are " << labels.message();
+            break;
+        }
         sequence = GetClipboardSequenceNumber();
         // With 99 characters every ticked class shows up except by a rare chance.
         for (int i = 0; i < 3; ++i) {
@@ -218,8 +294,25 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                 << shown;
         }
     }
-    EXPECT_EQ(SwapClipboard(saved), shown) << "Ctrl+C copied the whole password";
+    EXPECT_STREQ(ReadClipboard()[CF_TEXT].c_str(), shown.c_str()) << "Ctrl+C copied it whole";
+    WriteClipboard(saved);
+    for (const auto& [format, bytes] : found) {
+        EXPECT_EQ(ReadClipboard()[format], bytes) << "clipboard format " << format;
+    }
+    colour(face)(); // where a step failed
     DestroyWindow(other);
+    const std::string text = "Stellen Sie in der Eingabebox die Anzahl\r\n"
+                             "der Zeichen ein, die Sie verwenden m\xF6"
+                             "chten.\r\n"
+                             "Dann w\xE4"
+                             "hlen Sie aus, welche Zeichen\r\n"
+                             "verwendet werden sollen und klicken auf\r\n"
+                             "\"Generieren\". Das Passwort wird erstellt|OK| owned, ?\n";
+    EXPECT_EQ(help, text + text) << "the help box, by button and by menu";
+    // The session's end: the program lets it end and, until Windows ends it, stays as it was.
+    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(TextOf(password), shown);
     EXPECT_EQ(program.Quit(), 0u);
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the program left a file in " << folder;
     RemoveDirectoryA(folder.c_str());
