@@ -14,6 +14,7 @@
 
 namespace {
 
+// The system colour that the session changes, as SetSysColors takes it.
 const INT FACE = COLOR_BTNFACE;
 
 // The window opens centred, of its fixed size and style, with its controls at start: the count 8,
