@@ -9,8 +9,8 @@
 # - as a script calls it, with a filter as argument, which must not wait for a key, for copies
 #   that must fail: tessorin.exe with one byte of a button's text and one of a painted label's
 #   changed (the same length, so that it still starts) must end with "FAILED: window_tests" and
-#   name both; test programs that end as a crash does (exit code 0xC0000005) must all be named as
-#   failed.
+#   name both; in the 64-bit kit, test programs that end as a crash does (exit code 0xC0000005)
+#   must all be named as failed.
 # Exits with 77 where this Wine cannot run, as scripts/wine-run does.
 set -euo pipefail
 kit=$1 version=$2 work=$3 bits=$4
@@ -73,7 +73,7 @@ PYTHON
         >"$folder/output" 2>&1 || status=$? ;;
     # A label that is missing shows only when the wait for it runs out, so here waits are stretched
     # at most twice, enough for a start of the program under emulation.
-    *) (cd "$folder" && TESSORIN_WAIT_SCALE=$((scale > 2 ? 2 : scale)) "$wine_run" "$bits" cmd /c \
+    broken) (cd "$folder" && TESSORIN_WAIT_SCALE=$((scale > 2 ? 2 : scale)) "$wine_run" "$bits" cmd /c \
         tests.cmd "--gtest_filter=Window.*") </dev/null >"$folder/output" 2>&1 || status=$? ;;
     esac
     if [ "$status" -eq 77 ]; then
