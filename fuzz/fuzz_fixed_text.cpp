@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -28,10 +29,7 @@ std::string ModelMid(const std::string& s, int start, int count) {
 }
 
 void CheckBuffer(const FixedText& buffer, const std::string& model) {
-    std::size_t length = 0;
-    while (length < FIXED_TEXT_SIZE && buffer.bytes[length] != '\0') {
-        ++length;
-    }
+    const std::size_t length = strnlen(buffer.bytes, FIXED_TEXT_SIZE);
     if (length > 99) {
         Fail("a FixedText holds more than 99 characters");
     }

@@ -32,10 +32,8 @@ double ReferenceReal(const std::string& text) {
 
 int32_t ReferenceRound(double x) {
     const double rounded = std::nearbyint(x); // the mode is round-to-nearest, ties to even
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        return INT32_MIN;
-    }
-    return static_cast<int32_t>(rounded);
+    return rounded >= -2147483648.0 && rounded <= 2147483647.0 ? static_cast<int32_t>(rounded)
+                                                               : INT32_MIN;
 }
 
 bool SameReal(double a, double b) {

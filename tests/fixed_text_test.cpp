@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -17,17 +18,13 @@ void ExpectWellFormed(const FixedText& buffer) {
 
 FixedText FilledWith(char c) {
     FixedText buffer;
-    for (char& byte : buffer.bytes) {
-        byte = c;
-    }
+    std::memset(buffer.bytes, c, sizeof buffer.bytes);
     return buffer;
 }
 
 TEST(FixedText, AssignKeepsTheFirst99CharactersAndZerosTheRest) {
     FixedText buffer = FilledWith('#');
-    std::string source(150, 'a');
-    source[98] = 'y';
-    source[99] = 'z';
+    const std::string source = std::string(98, 'a') + "yz" + std::string(50, 'a');
     AssignFixed(buffer, source);
     EXPECT_EQ(std::string_view(buffer), source.substr(0, 99));
     ExpectWellFormed(buffer);
@@ -117,9 +114,7 @@ TEST(TextOperations, MidTextTakesOneBasedRangesCutAtTheEnd) {
 TEST(TextOperations, ConcatAndLengthCountBytesIncludingWindows1252Letters) {
     EXPECT_EQ(ConcatText("", ""), "");
     EXPECT_EQ(ConcatText("0", "11"), "011");
-    EXPECT_EQ(TextLength("Gro\xDF"
-                         "e Buchstaben"),
-              16);
+    EXPECT_EQ(TextLength("Gro\337e Buchstaben"), 16); // \337 (0xDF) is the sharp s
     EXPECT_EQ(TextLength(""), 0);
 }
 

@@ -25,7 +25,6 @@ std::vector<int> DrawPositions(const Flags& flags, double seed) {
     const std::string pool = PoolOf(flags);
     SeedRandom(seed);
     std::vector<int> positions;
-    positions.reserve(PASSWORD_LENGTH * PASSWORDS_PER_POOL);
     for (int i = 0; i < PASSWORDS_PER_POOL; ++i) {
         const Text password =
             GeneratePassword(PASSWORD_LENGTH, flags.lower, flags.upper, flags.digits);

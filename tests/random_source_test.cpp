@@ -125,16 +125,13 @@ TEST(RandomSource, DrawsStayBelowOneAndCoverItsEnds) {
 
 // A clock whose readings the test sets, counting how often each source is asked.
 struct FakeClock {
-    static inline int64_t frequency = 0;
-    static inline int64_t counter = 0;
+    static inline int64_t frequency = 0, counter = 0;
     static inline bool counterWorks = true;
     static inline uint32_t ticks = 0;
-    static inline int frequencyQueries = 0;
-    static inline int counterReadings = 0;
+    static inline int frequencyQueries = 0, counterReadings = 0;
 
     static ClockSource Source() {
-        frequencyQueries = 0;
-        counterReadings = 0;
+        frequencyQueries = counterReadings = 0;
         counterWorks = true;
         return {[] { return ++frequencyQueries, frequency; },
                 [](int64_t& count) { return ++counterReadings, count = counter, counterWorks; },

@@ -59,11 +59,10 @@ class PlainPrinter : public testing::EmptyTestEventListener {
     }
 
     void OnTestProgramEnd(const testing::UnitTest& unit) override {
-        char count[64];
-        std::snprintf(count, sizeof count, "%d passed, %d failed, %d skipped\n",
-                      unit.successful_test_count(), unit.failed_test_count(),
-                      unit.skipped_test_count());
-        std::fputs(count, stdout);
+        const std::string count = std::to_string(unit.successful_test_count()) + " passed, " +
+                                  std::to_string(unit.failed_test_count()) + " failed, " +
+                                  std::to_string(unit.skipped_test_count()) + " skipped\n";
+        std::fputs(count.c_str(), stdout);
         Report(count);
         if (report_ != nullptr) {
             std::fclose(report_);

@@ -9,29 +9,22 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
-// A painted label: its text and where it starts in the main window's client area.
-struct PaintedLabel {
-    std::string text;
-    int x, y;
-};
-
-inline const PaintedLabel PAINTED_LABELS[] = {
-    {"Passwort:", 2, 127},
-    {"Kleine Buchstaben", 28, 57},
-    {"Gro\xDF"
-     "e Buchstaben",
-     28, 79},
-    {"Ziffern", 28, 101},
-    {"Anzahl der Zeichen(1-99):", 5, 10},
-};
-
-// Whether window shows every label whole: each text drawn at its point in 19-pixel Times New Roman,
-// black on the face colour, compared pixel by pixel over its box and three pixels to either side,
-// but where a control covers it. The pixels are read from the screen, as a person sees them; a
-// failure names the labels that differ.
-inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
+// Where window does not show every label whole, their texts with the number of pixels that
+// differ; empty where it does. Each label is drawn at its point in 19-pixel Times New Roman, black
+// on the face colour, and compared pixel by pixel over its box and three pixels to either side,
+// but where a control covers it. The pixels are read from the screen, as a person sees them.
+inline std::string MissingLabels(HWND window, COLORREF face) {
+    // Each text with the point of the client area where it starts.
+    const std::pair<std::string, POINT> labels[] = {
+        {"Passwort:", {2, 127}},
+        {"Kleine Buchstaben", {28, 57}},
+        {"Gro\337e Buchstaben", {28, 79}}, // \337 (0xDF) is the sharp s in Windows-1252
+        {"Ziffern", {28, 101}},
+        {"Anzahl der Zeichen(1-99):", {5, 10}},
+    };
     HDC source = GetDC(nullptr);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
@@ -46,11 +39,8 @@ inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
     std::vector<RECT> covering;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT frame;
-        GetWindowRect(child, &frame);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
         if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) != BS_GROUPBOX) {
-            covering.push_back(frame);
+            covering.push_back(ChildFrame(child));
         }
     }
     const auto covered = [&covering](int x, int y) {
@@ -58,7 +48,7 @@ inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
             return PtInRect(&r, POINT{x, y}) != FALSE;
         });
     };
-    bool whole = true;
+    std::string missing;
     {
         const SelectedObject expectedBitmap(expected, expectedPixels), labelFont(expected, font);
         const SelectedObject shownBitmap(shown, shownPixels);
@@ -68,22 +58,19 @@ inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
         DeleteObject(background);
         SetBkMode(expected, TRANSPARENT);
         // No two labels share a row, so each can be drawn and compared in turn.
-        for (const PaintedLabel& label : PAINTED_LABELS) {
-            const int length = static_cast<int>(label.text.size());
+        for (const auto& [text, at] : labels) {
+            const int length = static_cast<int>(text.size());
             SIZE size = {};
-            TextOutA(expected, label.x, label.y, label.text.c_str(), length);
-            GetTextExtentPoint32A(expected, label.text.c_str(), length, &size);
+            TextOutA(expected, at.x, at.y, text.c_str(), length);
+            GetTextExtentPoint32A(expected, text.c_str(), length, &size);
             int differing = 0;
-            for (int y = label.y; y < label.y + size.cy; ++y) {
-                for (int x = std::max(0, label.x - 3); x < label.x + size.cx + 3; ++x) {
+            for (int y = at.y; y < at.y + size.cy; ++y) {
+                for (int x = std::max(0, int(at.x) - 3); x < at.x + size.cx + 3; ++x) {
                     differing +=
                         !covered(x, y) && GetPixel(shown, x, y) != GetPixel(expected, x, y);
                 }
             }
-            if (differing > 0 && missing != nullptr) {
-                *missing += label.text + " (" + std::to_string(differing) + " pixels); ";
-            }
-            whole = whole && differing == 0;
+            missing += differing == 0 ? "" : text + " (" + std::to_string(differing) + " pixels); ";
         }
     }
     DeleteObject(font);
@@ -92,7 +79,7 @@ inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
     DeleteDC(shown);
     DeleteDC(expected);
     ReleaseDC(nullptr, source);
-    return whole;
+    return missing;
 }
 
 // Waits until window shows its labels on the face colour (by default the system's, as this
@@ -100,7 +87,7 @@ inline bool LabelsShow(HWND window, COLORREF face, std::string* missing) {
 inline testing::AssertionResult LabelsAppear(HWND window,
                                              COLORREF face = GetSysColor(COLOR_BTNFACE)) {
     std::string missing;
-    if (WaitUntil([&] { return missing.clear(), LabelsShow(window, face, &missing); })) {
+    if (WaitUntil([&] { return (missing = MissingLabels(window, face)).empty(); })) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "not painted as they should be: " << missing;

@@ -4,6 +4,8 @@
 // fonts, the window's class and its icons, and a message box's icon. Asked by the message
 // "TessorinProbe" with the test's process id, it writes them as lines of text to
 // tessorin-probe-ID.txt in the temporary folder.
+#include "window_helpers.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -30,26 +32,12 @@ void AddMenu(std::string& out, HMENU menu, int indent) {
     }
 }
 
-// The icon's width, 0 where there is none.
-LONG IconWidth(LRESULT icon) {
-    ICONINFO info = {};
-    BITMAP bitmap = {};
-    if (icon != 0 && GetIconInfo(reinterpret_cast<HICON>(icon), &info)) {
-        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-    }
-    return bitmap.bmWidth;
-}
-
 void Report(HWND window, DWORD testProcess) {
     std::string out;
     AddMenu(out, GetMenu(window), 0);
     // Each control by where it stands in the client area, with its font and its icon.
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT frame;
-        GetWindowRect(child, &frame);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&frame), 2);
+        const RECT frame = ChildFrame(child);
         LOGFONTA font = {};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
@@ -69,17 +57,12 @@ void Report(HWND window, DWORD testProcess) {
             c.lpszMenuName ? c.lpszMenuName : "none",
             c.hIcon == LoadIconA(nullptr, IDI_APPLICATION),
             c.hCursor == LoadCursorA(nullptr, IDC_ARROW));
-    AddLine(out, "small icon %ld big icon %ld", IconWidth(SendMessageA(window, WM_GETICON, 0, 0)),
-            IconWidth(SendMessageA(window, WM_GETICON, 1, 0)));
+    AddLine(out, "small icon %ld big icon %ld", IconSize(window, ICON_SMALL).cx,
+            IconSize(window, ICON_BIG).cx);
     // Written under another name first, so that the test never reads half a report.
-    char temp[MAX_PATH];
-    const std::string path = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "tessorin-probe-" +
-                             std::to_string(testProcess) + ".txt";
-    if (std::FILE* file = std::fopen((path + ".part").c_str(), "wb")) {
-        std::fputs(out.c_str(), file);
-        std::fclose(file);
-        MoveFileExA((path + ".part").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
+    const std::string path = ProbeReportPath(testProcess);
+    std::ofstream(path + ".part", std::ios::binary) << out;
+    MoveFileExA((path + ".part").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 } // namespace

@@ -29,15 +29,9 @@ ProgramDriver::ProgramDriver(const std::string& folder, const std::string& argum
     AwaitWindow();
 }
 
-ProgramDriver::ProgramDriver(NoWait) {
-    Launch("", "", -1);
-}
-
 void ProgramDriver::Launch(const std::string& folder, const std::string& arguments, int show) {
-    std::string commandLine = "\"" + ProgramFolder() + "tessorin.exe\"";
-    if (!arguments.empty()) {
-        commandLine += " " + arguments;
-    }
+    std::string commandLine =
+        "\"" + ProgramFolder() + "tessorin.exe\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (show != -1) {
@@ -59,10 +53,8 @@ void ProgramDriver::AwaitWindow() {
     WaitForInputIdle(process_.info.hProcess, Scaled(5000));
 }
 
+// Where the process never started, the handles are null and the calls fail harmlessly.
 ProgramDriver::Process::~Process() {
-    if (info.hProcess == nullptr) {
-        return;
-    }
     if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(info.hProcess, 1);
         WaitForSingleObject(info.hProcess, Scaled(5000));
@@ -74,9 +66,7 @@ ProgramDriver::Process::~Process() {
 HWND ProgramDriver::ControlAt(int x, int y) const {
     for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT frame;
-        GetWindowRect(child, &frame);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
+        const RECT frame = ChildFrame(child);
         if (frame.left == x && frame.top == y) {
             return child;
         }
@@ -113,8 +103,7 @@ std::string ProgramDriver::Changed(HWND field, const std::function<void()>& acti
 
 std::string ProgramDriver::Probe(HWND window) const {
     window = window ? window : window_;
-    const std::string path =
-        TempFolder("") + "tessorin-probe-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string path = ProbeReportPath(GetCurrentProcessId());
     HMODULE probe = LoadLibraryA((ProgramFolder() + "tessorin_probe.dll").c_str());
     // A hook procedure is a function of the DLL; GetProcAddress gives it as FARPROC.
     auto* procedure =

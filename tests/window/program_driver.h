@@ -18,7 +18,7 @@ class ProgramDriver {
 
     // Starts the program without waiting; AwaitWindow finds its window later.
     struct NoWait {};
-    explicit ProgramDriver(NoWait);
+    explicit ProgramDriver(NoWait) { Launch("", "", -1); }
     void AwaitWindow();
 
     HWND Window() const { return window_; }

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <string>
@@ -72,13 +71,9 @@ inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
 // A click of the left mouse button, or a double click, at a point of the screen in window.
 inline void ClickAt(HWND window, POINT point, int clicks = 1) {
     SetCursorPos(point.x, point.y);
-    std::vector<INPUT> inputs;
-    for (int i = 0; i < clicks; ++i) {
-        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-            INPUT input = {INPUT_MOUSE, {}};
-            input.mi.dwFlags = button;
-            inputs.push_back(input);
-        }
+    std::vector<INPUT> inputs(2 * clicks, INPUT{INPUT_MOUSE, {}});
+    for (std::size_t i = 0; i < inputs.size(); ++i) { // each click a press and a release
+        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     }
     SendInputs(inputs, window);
 }
@@ -150,6 +145,26 @@ inline POINT CaptionButton(HWND window, LRESULT hit) {
         --x;
     }
     return {x - 3, y};
+}
+
+// The frame of child in its parent's client area.
+inline RECT ChildFrame(HWND child) {
+    RECT frame;
+    GetWindowRect(child, &frame);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&frame), 2);
+    return frame;
+}
+
+// The size of window's icon of this kind (ICON_SMALL, ICON_BIG); 0 by 0 where it has none.
+inline SIZE IconSize(HWND window, WPARAM kind) {
+    ICONINFO info = {};
+    BITMAP bitmap = {};
+    if (GetIconInfo(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, kind, 0)), &info)) {
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    return {bitmap.bmWidth, bitmap.bmHeight};
 }
 
 // The clipboard's contents: every format whose data is memory, by its number, with its bytes, and
@@ -234,6 +249,11 @@ inline std::string FolderWithKeyIcon(const std::string& name, const std::string*
         std::ofstream(folder + "\\key.ico", std::ios::binary) << *bytes;
     }
     return folder;
+}
+
+// The file in which the probe in tessorin.exe answers the test process of this id.
+inline std::string ProbeReportPath(DWORD testProcess) {
+    return TempFolder("") + "tessorin-probe-" + std::to_string(testProcess) + ".txt";
 }
 
 // The bytes of a file; empty where it cannot be read.

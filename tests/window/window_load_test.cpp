@@ -72,7 +72,6 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ProgramDriver program;
     program.click = [](HWND control) { SendMessageA(control, BM_CLICK, 0, 0); };
     std::mt19937 random(20261208);
-    const std::string sets[3] = {LOWER, UPPER, DIGITS};
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     bool ticked[3] = {true, true, true}; // as every click of a box has left it
     Usage before = {};
@@ -81,7 +80,8 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         if (command == 500) {
             before = UsageOf(program.ProcessId()); // once every road has been taken
         }
-        switch (random() % 6) {
+        const unsigned action = random() % 6;
+        switch (action) {
         case 0: program.PasteCount(RandomCountText(random)); break;
         case 1: {
             const unsigned i = random() % 3;
@@ -89,24 +89,17 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             ASSERT_EQ(IsChecked(boxes[i]), ticked[i] = !ticked[i]);
             break;
         }
-        case 2: {
-            const std::string text = program.CountAfter(program.IncrementButton());
-            ASSERT_TRUE(IsCountBetween(text, 1, 99)) << text;
-            break;
-        }
-        case 3: {
-            const std::string text = program.CountAfter(program.DecrementButton());
-            ASSERT_TRUE(IsCountBetween(text, 1, 998)) << text;
+        case 2:
+        case 3: { // a step up stays within 1 and 99, a step down within 1 and 998
+            const bool up = action == 2;
+            const std::string text =
+                program.CountAfter(up ? program.IncrementButton() : program.DecrementButton());
+            ASSERT_TRUE(IsCountBetween(text, 1, up ? 99 : 998)) << text;
             break;
         }
         default: {
             const std::string count = TextOf(program.CountEdit());
-            std::string pool;
-            for (int i = 0; i < 3; ++i) {
-                if (ticked[i]) {
-                    pool += sets[i];
-                }
-            }
+            const std::string pool = PoolOf({ticked[0], ticked[1], ticked[2]});
             const std::string password = program.Generate();
             ++generated;
             // Generate reads the field's first three characters.
