@@ -68,12 +68,25 @@ inline void SendInputs(std::vector<INPUT> inputs, HWND control) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// A click of the left mouse button, or a double click, at a point of the screen in window.
+// A click of the left mouse button, or a double click, at a point of the screen in window. Each
+// press and release carries the point itself rather than going wherever the pointer stands: under
+// emulation and load a click once missed its button, which fits a pointer motion of an earlier
+// SetCursorPos being handled after a later one.
 inline void ClickAt(HWND window, POINT point, int clicks = 1) {
     SetCursorPos(point.x, point.y);
-    std::vector<INPUT> inputs(2 * clicks, INPUT{INPUT_MOUSE, {}});
+    // In the 0 to 65535 of absolute input, rounded up so that the system's rounding down of its
+    // product with the screen's size gives the pixel.
+    const auto absolute = [](LONG pixel, int metric) {
+        const LONGLONG size = GetSystemMetrics(metric);
+        return static_cast<LONG>((pixel * 65536LL + size - 1) / size);
+    };
+    INPUT input = {INPUT_MOUSE, {}};
+    input.mi.dx = absolute(point.x, SM_CXSCREEN);
+    input.mi.dy = absolute(point.y, SM_CYSCREEN);
+    std::vector<INPUT> inputs(2 * clicks, input);
     for (std::size_t i = 0; i < inputs.size(); ++i) { // each click a press and a release
-        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE |
+                               (i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     }
     SendInputs(inputs, window);
 }
