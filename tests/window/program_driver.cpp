@@ -96,7 +96,7 @@ std::string ProgramDriver::Changed(HWND field, const std::function<void()>& acti
     SendMessageA(field, EM_SETMODIFY, TRUE, 0);
     action();
     if (!WaitUntil([field] { return SendMessageA(field, EM_GETMODIFY, 0, 0) == 0; })) {
-        throw std::runtime_error("the program did not set the field's text");
+        throw std::runtime_error("the program did not set the field's text: " + TextOf(field));
     }
     return TextOf(field);
 }
