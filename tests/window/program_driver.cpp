@@ -116,10 +116,7 @@ std::string ProgramDriver::Probe(HWND window) const {
     UnhookWindowsHookEx(hook);
     FreeLibrary(probe);
     DeleteFileA(path.c_str());
-    if (report.empty()) {
-        throw std::runtime_error("the probe in tessorin.exe did not answer");
-    }
-    return report;
+    return report.empty() ? "the probe in tessorin.exe did not answer\n" : report;
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {

@@ -64,7 +64,9 @@ class ProgramDriver {
 
     // What the probe (probe.cpp), placed into the program through a hook on its thread, reads
     // there of window (by default the main window): its menus, its controls' fonts and icons, its
-    // class and its own icons.
+    // class and its own icons. Where it does not answer, a line that says so, which fails the
+    // checks of its report rather than throwing: the session test gives back what it changed of
+    // the system, such as the clipboard, only when it runs to its end.
     std::string Probe(HWND window = nullptr) const;
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.

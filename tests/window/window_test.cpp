@@ -25,6 +25,7 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     ProgramDriver program(FolderWithKeyIcon("tessorin-key-icon", &icon));
     EXPECT_TRUE(LabelsAppear(program.Window()));
     const std::string probed = program.Probe();
+    ASSERT_NE(probed.find("class"), std::string::npos) << probed;
     // Each entry a plain enabled string (flags 0; a popup's show MF_POPUP and its number of
     // items), the access keys marked by "&". Redrawn whole on any change of size, the button face
     // behind everything, the application icon where the window has none of its own, the arrow
