@@ -35,6 +35,7 @@ struct AppState {
     FixedText countText;
     FixedText passwordText;
     Controls controls = {};
+    WNDPROC passwordEditProc = nullptr; // the edit control's own, behind the password field's
     HMENU PopupTable[POPUP_COUNT] = {};
 };
 

@@ -9,6 +9,7 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -115,6 +116,48 @@ void FitTwoDigits(HWND edit) {
                  MAKELPARAM(left - fromLeft, right - fromRight));
 }
 
+// Puts the password field's selection on the clipboard as CF_TEXT (Windows makes the other text
+// formats from it) with the mark that keeps it out of the clipboard history and the cloud
+// clipboard. Both go on in one opening, the mark first, so that no clipboard monitor is ever told
+// of the password without it. With nothing selected it copies nothing, as the edit control does.
+void OnCopyPassword(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const DWORD length = static_cast<DWORD>(GetWindowTextLengthA(edit));
+    end = std::min(end, length);
+    if (start >= end) {
+        return;
+    }
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, length + 1);
+    HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DWORD));
+    if (text != nullptr && mark != nullptr && OpenClipboard(edit)) {
+        char* chars = static_cast<char*>(GlobalLock(text));
+        GetWindowTextA(edit, chars, static_cast<int>(length + 1));
+        // The selection to the front, and nothing of the rest of the password behind its end.
+        std::memmove(chars, chars + start, end - start);
+        std::memset(chars + (end - start), 0, length + 1 - (end - start));
+        GlobalUnlock(text);
+        EmptyClipboard();
+        if (SetClipboardData(RegisterClipboardFormatA(EXCLUDE_FROM_MONITORS_FORMAT), mark)) {
+            mark = nullptr; // the clipboard's now
+            text = SetClipboardData(CF_TEXT, text) ? nullptr : text;
+        }
+        CloseClipboard();
+    }
+    GlobalFree(text); // what the clipboard did not take; GlobalFree(nullptr) does nothing
+    GlobalFree(mark);
+}
+
+// The password field's window procedure, in front of the edit control's own: only its copy
+// differs.
+LRESULT CALLBACK PasswordEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COPY: OnCopyPassword(edit); return 0;
+    default: break;
+    }
+    return CallWindowProcA(appState.passwordEditProc, edit, message, wParam, lParam);
+}
+
 void OnCreate(HWND window) {
     BuildMenuBar(window);
     SetSmallIcon(window);
@@ -122,14 +165,20 @@ void OnCreate(HWND window) {
     appState.buttonFont = MakeFont(15, "Arial");
     CreateControls(window);
     FitTwoDigits(appState.controls.CountEdit);
+    appState.passwordEditProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(appState.controls.PasswordEdit, GWLP_WNDPROC,
+                                                    reinterpret_cast<LONG_PTR>(PasswordEditProc)));
 }
 
 // Draws the five labels straight onto the window. Drawing between BeginPaint and EndPaint keeps
-// them: labels drawn before the background is erased would be wiped out by the erasing.
+// them: labels drawn before the background is erased would be wiped out by the erasing. The
+// background is the button face, so the text takes the colour that goes with it: the DC's default
+// black vanishes on the dark face of a contrast theme.
 void OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     {
         const SelectedObject font(dc, appState.labelFont);
         for (const Label& label : LABELS) {

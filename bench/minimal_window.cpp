@@ -1,8 +1,9 @@
 // The yardsticks for tessorin.exe's start-up. With the argument "same" it opens the same window as
 // tessorin.exe, written straight through in one function: the random seed, the class, the menu
 // bar, the icon lookup, the two fonts, the eleven controls with their texts, styles and fonts, the
-// count field's margins and the five painted labels. With "controls" it has eleven plain children
-// where tessorin.exe has its controls; without an argument it is the bare window.
+// count field's margins, the five painted labels in the button text's colour and the password
+// field's own copy, marked to stay out of the clipboard history. With "controls" it has eleven
+// plain children where tessorin.exe has its controls; without an argument it is the bare window.
 #include <windows.h>
 
 #include <ntsecapi.h>
@@ -13,12 +14,37 @@
 namespace {
 
 HFONT labelFont;
+WNDPROC editProc;
+
+// The password field's copy: its selection as CF_TEXT with the mark, in one opening.
+LRESULT CALLBACK MinimalEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPY) {
+        return CallWindowProcA(editProc, edit, message, wParam, lParam);
+    }
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    char chars[256] = {};
+    const DWORD length = static_cast<DWORD>(GetWindowTextA(edit, chars, sizeof chars));
+    end = std::min(end, length);
+    if (start < end && OpenClipboard(edit)) {
+        HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, end - start + 1);
+        std::memcpy(GlobalLock(text), chars + start, end - start);
+        GlobalUnlock(text);
+        EmptyClipboard();
+        SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
+                         GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DWORD)));
+        SetClipboardData(CF_TEXT, text);
+        CloseClipboard();
+    }
+    return 0;
+}
 
 LRESULT CALLBACK MinimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT && labelFont != nullptr) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
         SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         HGDIOBJ previous = SelectObject(dc, labelFont);
         TextOutA(dc, 2, 127, "Passwort:", 9);
         TextOutA(dc, 28, 57, "Kleine Buchstaben", 17);
@@ -113,6 +139,8 @@ int main(int argc, char** argv) {
             HFONT font = i == 2 || i == 3 ? buttonFont : labelFont;
             SendMessageA(all[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
         }
+        editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(all[1], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MinimalEditProc)));
         // The count field's margins, narrowed where "99" would not fit, as tessorin.exe does.
         RECT format = {};
         SendMessageA(count, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));

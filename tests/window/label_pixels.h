@@ -13,10 +13,11 @@
 #include <vector>
 
 // Where window does not show every label whole, their texts with the number of pixels that
-// differ; empty where it does. Each label is drawn at its point in 19-pixel Times New Roman, black
-// on the face colour, and compared pixel by pixel over its box and three pixels to either side,
-// but where a control covers it. The pixels are read from the screen, as a person sees them.
-inline std::string MissingLabels(HWND window, COLORREF face) {
+// differ; empty where it does. Each label is drawn at its point in 19-pixel Times New Roman, in the
+// text colour on the face colour, and compared pixel by pixel over its box and three pixels to
+// either side, but where a control covers it. The pixels are read from the screen, as a person sees
+// them.
+inline std::string MissingLabels(HWND window, COLORREF face, COLORREF ink) {
     // Each text with the point of the client area where it starts.
     const std::pair<std::string, POINT> labels[] = {
         {"Passwort:", {2, 127}},
@@ -57,6 +58,7 @@ inline std::string MissingLabels(HWND window, COLORREF face) {
         FillRect(expected, &client, background);
         DeleteObject(background);
         SetBkMode(expected, TRANSPARENT);
+        SetTextColor(expected, ink);
         // No two labels share a row, so each can be drawn and compared in turn.
         for (const auto& [text, at] : labels) {
             const int length = static_cast<int>(text.size());
@@ -82,12 +84,13 @@ inline std::string MissingLabels(HWND window, COLORREF face) {
     return missing;
 }
 
-// Waits until window shows its labels on the face colour (by default the system's, as this
-// process sees it); a failure names those missing.
+// Waits until window shows its labels in the text colour on the face colour (by default the
+// system's button text and face, as this process sees them); a failure names those missing.
 inline testing::AssertionResult LabelsAppear(HWND window,
-                                             COLORREF face = GetSysColor(COLOR_BTNFACE)) {
+                                             COLORREF face = GetSysColor(COLOR_BTNFACE),
+                                             COLORREF ink = GetSysColor(COLOR_BTNTEXT)) {
     std::string missing;
-    if (WaitUntil([&] { return (missing = MissingLabels(window, face)).empty(); })) {
+    if (WaitUntil([&] { return (missing = MissingLabels(window, face, ink)).empty(); })) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure() << "not painted as they should be: " << missing;

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -221,6 +222,59 @@ inline void WriteClipboard(const ClipboardContents& contents) {
     CloseClipboard();
 }
 
+// The clipboard's contents as they are when the keeper is made, put back whole when it goes.
+class ClipboardKeeper {
+  public:
+    ClipboardKeeper() : held_(ReadClipboard()) {}
+    ~ClipboardKeeper() { WriteClipboard(held_); }
+
+  private:
+    ClipboardContents held_;
+};
+
+// The format whose presence keeps the clipboard out of Windows' clipboard history and cloud
+// clipboard.
+inline UINT HistoryMark() {
+    return RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+}
+
+// System colours (COLOR_... with their values) in force while the guard lives; it gives back
+// those it found when it goes, also where a test fails. SetSysColors changes them on Windows for
+// every program, until logoff. Wine keeps each process's own table, read from the registry when
+// it starts (where this process's came from): there the prefix's registry, the test's own, takes
+// them too, for the programs started from now on. A person's registry is never written.
+class SystemColours {
+  public:
+    explicit SystemColours(const std::map<INT, COLORREF>& colours) {
+        for (const auto& [index, colour] : colours) {
+            found_[index] = GetSysColor(index);
+        }
+        Set(colours);
+    }
+    ~SystemColours() { Set(found_); }
+    SystemColours(const SystemColours&) = delete;
+    SystemColours& operator=(const SystemColours&) = delete;
+
+  private:
+    static void Set(const std::map<INT, COLORREF>& colours) {
+        for (const auto& [index, colour] : colours) {
+            SetSysColors(1, &index, &colour);
+            const std::string rgb = std::to_string(GetRValue(colour)) + " " +
+                                    std::to_string(GetGValue(colour)) + " " +
+                                    std::to_string(GetBValue(colour));
+            const char* name = index == COLOR_BTNFACE   ? "ButtonFace"
+                               : index == COLOR_WINDOW  ? "Window"
+                               : index == COLOR_BTNTEXT ? "ButtonText"
+                                                        : "WindowText";
+            if (UnderWine()) {
+                RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Colors", name, REG_SZ,
+                                rgb.c_str(), DWORD(rgb.size() + 1));
+            }
+        }
+    }
+    std::map<INT, COLORREF> found_;
+};
+
 // The texts of a message box's parts that show one, each followed by "|", its buttons' last, also
 // of another process's box.
 inline std::string BoxTexts(HWND box) {
@@ -245,28 +299,35 @@ inline bool IsChecked(HWND box) {
     return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-// The folder of this name in the temporary folder, created where it is missing; no separator at
-// its end.
-inline std::string TempFolder(const std::string& name) {
+// The temporary folder, with its trailing separator.
+inline std::string TempPath() {
     char temp[MAX_PATH];
-    const std::string folder = std::string(temp, GetTempPathA(MAX_PATH, temp)) + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    return std::string(temp, GetTempPathA(MAX_PATH, temp));
 }
 
-// The folder of this name in the temporary folder, holding key.ico with these bytes, or none.
-inline std::string FolderWithKeyIcon(const std::string& name, const std::string* bytes) {
-    const std::string folder = TempFolder(name);
-    DeleteFileA((folder + "\\key.ico").c_str());
-    if (bytes != nullptr) {
-        std::ofstream(folder + "\\key.ico", std::ios::binary) << *bytes;
+// A folder of this name in the temporary folder, made anew, holding key.ico with these bytes
+// where they are given; removed with all it holds when the guard goes, also where a test fails.
+struct ScratchFolder {
+    explicit ScratchFolder(const std::string& name, const std::string* icon = nullptr)
+        : path(TempPath() + name) {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directory(path);
+        if (icon != nullptr) {
+            std::ofstream(path + "\\key.ico", std::ios::binary) << *icon;
+        }
     }
-    return folder;
-}
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string path;
+};
 
 // The file in which the probe in tessorin.exe answers the test process of this id.
 inline std::string ProbeReportPath(DWORD testProcess) {
-    return TempFolder("") + "tessorin-probe-" + std::to_string(testProcess) + ".txt";
+    return TempPath() + "tessorin-probe-" + std::to_string(testProcess) + ".txt";
 }
 
 // The bytes of a file; empty where it cannot be read.

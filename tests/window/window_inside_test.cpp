@@ -71,7 +71,8 @@ TEST_F(MainWindow, TakesItsSmallIconFromAGoodKeyIcoInTheCurrentFolderAlone) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     for (int variant = 0; variant < 5; ++variant) {
-        SetCurrentDirectoryA(FolderWithKeyIcon("tessorin-icon-test", &contents[variant]).c_str());
+        const ScratchFolder folder("tessorin-icon-test", &contents[variant]);
+        SetCurrentDirectoryA(folder.path.c_str());
         Open();
         SetCurrentDirectoryA(previous);
         const SIZE small = IconSize(window_, ICON_SMALL);
@@ -83,7 +84,6 @@ TEST_F(MainWindow, TakesItsSmallIconFromAGoodKeyIcoInTheCurrentFolderAlone) {
         EXPECT_EQ(TextOf(appState.controls.PasswordEdit).size(), 8u) << variant;
         TearDown();
     }
-    FolderWithKeyIcon("tessorin-icon-test", nullptr);
 }
 
 // The outer rectangle is centred, each coordinate rounded to the nearest integer with ties to

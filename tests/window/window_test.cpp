@@ -9,20 +9,26 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The system colour that the session changes, as SetSysColors takes it.
-const INT FACE = COLOR_BTNFACE;
-
-// The window opens centred, of its fixed size and style, with its controls at start: the count 8,
-// no password and all three classes ticked; its labels painted, its menus, fonts and class, and
-// the small icon from key.ico in the folder it starts in.
+// The window opens centred and active, of its fixed size and style, with its controls at start:
+// the count 8, no password and all three classes ticked; its labels painted, its menus, fonts and
+// class, and the small icon from key.ico in the folder it starts in.
 TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     const std::string icon = FileBytes(ProgramFolder() + "tessorin.ico");
-    ProgramDriver program(FolderWithKeyIcon("tessorin-key-icon", &icon));
+    const ScratchFolder folder("tessorin-key-icon", &icon); // goes after the program
+    ProgramDriver program(folder.path);
+    // Active in its own thread as it shows, before any input of the test's; in the foreground
+    // too, unless Windows keeps that from a program whose starter is not in front.
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(program.Window(), nullptr), &thread);
+    EXPECT_EQ(thread.hwndActive, program.Window()) << "the window is not active as it shows";
+    const bool inFront = GetForegroundWindow() == program.Window();
     EXPECT_TRUE(LabelsAppear(program.Window()));
     const std::string probed = program.Probe();
     ASSERT_NE(probed.find("class"), std::string::npos) << probed;
@@ -109,6 +115,11 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
             ReleaseDC(nullptr, screen);
         }
     }
+    if (!inFront) {
+        GTEST_SKIP() << "Windows did not put the program's window in front as it showed: the "
+                        "system refuses the foreground to a program started by one that is not in "
+                        "front; that the window is active in its thread was checked";
+    }
 }
 
 // Pasted counts: Generate reads the field's first three characters as an integer and leaves the
@@ -142,20 +153,23 @@ TEST(Steps, ReadTheFirstThreeCharactersOfTheCountAndStayWithinItsBounds) {
 
 // A person's session in one run, in an empty folder: after every step, what must have changed and
 // what must stay, of the password, the count, the ticks, the window's state, its painted labels
-// and the clipboard, which only the copy and the test itself change. Every combination of ticks
-// makes passwords of its own classes. What Windows sends a program in a session's life, a change
-// of the system's colours and settings and at last the session's end, changes nothing of it. The
-// program leaves no file behind, and the clipboard as it was found comes back whole.
+// and the clipboard, which only the copies and the test itself change, each with one update that a
+// clipboard listener sees: the password's marked to stay out of the clipboard history, the
+// count's not. Every combination of ticks makes passwords of its own classes. What Windows sends a
+// program in a session's life, a change of the system's colours and settings and at last the
+// session's end, changes nothing of it. The program leaves no file behind, and the clipboard as it
+// was found comes back whole.
 TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
-    const std::string folder = TempFolder("tessorin-empty-folder");
-    ProgramDriver program(folder);
+    const ClipboardKeeper person; // what the clipboard held, given back however the test ends
+    const ScratchFolder folder("tessorin-empty-folder");
+    ProgramDriver program(folder.path);
     HWND window = program.Window(), countField = program.CountEdit();
     HWND password = program.PasswordEdit(), generate = program.GenerateButton();
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
     EXPECT_NE(program.Probe().find("\nsmall icon 0 big icon 0\n"), std::string::npos);
-    // The clipboard as the person left it: text, a picture of one pixel, a file and a format of
-    // another program's own.
+    // A clipboard as a person leaves it: text, a picture of one pixel, a file and a format of
+    // another program's own; marked, as every write of the test's, to stay out of the history.
     BITMAPINFOHEADER pixel = {sizeof pixel, 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
     DROPFILES files = {sizeof files, {}, FALSE, FALSE};
     const ClipboardContents found = {
@@ -163,7 +177,8 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         {CF_DIB, std::string(reinterpret_cast<char*>(&pixel), sizeof pixel) + "\x10\x20\x30\x40"},
         {CF_HDROP, std::string(reinterpret_cast<char*>(&files), sizeof files) +
                        std::string("C:\\liste.txt\0\0", 14)},
-        {RegisterClipboardFormatA("Tessorin test"), "eigen"}};
+        {RegisterClipboardFormatA("Tessorin test"), "eigen"},
+        {HistoryMark(), std::string(4, '\0')}};
     WriteClipboard(found);
     const ClipboardContents saved = ReadClipboard(); // given back at the end
     WriteClipboard({});
@@ -172,12 +187,20 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     GetWindowRect(window, &frame);
     HWND other = CreateWindowExA(0, "button", "", WS_POPUP | WS_VISIBLE, frame.left, frame.top, 240,
                                  130, nullptr, nullptr, nullptr, nullptr);
+    AddClipboardFormatListener(other);
     // The face colour changed for the whole system, and the one the program then paints: Wine
     // keeps each process's own table of system colours, so there the program keeps its own.
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     COLORREF painted = face;
-    const auto colour = [&](COLORREF to) {
-        return [&, to] { SetSysColors(1, &FACE, &to), painted = UnderWine() ? face : to; };
+    std::optional<SystemColours> changed;
+    const auto colour = [&](bool change) {
+        return [&, change] {
+            changed.reset();
+            if (change) {
+                changed.emplace(std::map<INT, COLORREF>{{COLOR_BTNFACE, face ^ 0x3F3F3F}});
+            }
+            painted = change && !UnderWine() ? face ^ 0x3F3F3F : face;
+        };
     };
     std::string help; // the help box's texts and icon, each time it shows
     const auto answer = [&](WORD key) {
@@ -202,8 +225,8 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         const char* name;
         std::function<void()> act;
         const char* count;
-        std::string state; // the ticks; "iconic" for a minimised window; "copied" where the
-                           // clipboard changed
+        std::string state; // the ticks; "iconic" for a minimised window; where the clipboard
+                           // changed, whose text it holds and whether it is marked
         int length;        // of a new password; -1: the password stays
     };
     std::vector<Step> steps = {
@@ -217,10 +240,10 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         {"Delete", press(countField, {VK_HOME, VK_DELETE}), "", "111", -1},
         {"Ctrl+V",
          [&] {
-             WriteClipboard({{CF_TEXT, std::string("42", 3)}});
+             WriteClipboard({{CF_TEXT, std::string("42", 3)}, {HistoryMark(), "mark"}});
              PressKeys(countField, {'V'}, VK_CONTROL);
          },
-         "42", "111 copied", -1},
+         "42", "111 clipboard: count, marked", -1},
         // The Backspace reaches the count field only where Tab and Enter left the focus there.
         {"Tab, Enter", press(countField, {VK_END, VK_TAB, VK_RETURN, VK_TAB, VK_BACK}), "4", "111",
          -1},
@@ -235,9 +258,9 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         // The system menu opens with its first item, the one that restores, chosen.
         {"Alt+Space, Enter", [&] { ChooseMenuItem(window, VK_SPACE, VK_RETURN); }, "4", "110", -1},
         {"another window and back", [&] { ClickOn(other), ClickOn(password); }, "4", "110", -1},
-        {"the system's colours changed", colour(face ^ 0x3F3F3F), "4", "110", -1},
+        {"the system's colours changed", colour(true), "4", "110", -1},
         {"the system's messages", broadcast, "4", "110", -1},
-        {"the colours back", colour(face), "4", "110", -1},
+        {"the colours back", colour(false), "4", "110", -1},
         {"99 typed", [&] { program.Type(countField, "99"); }, "99", "110", -1},
     };
     std::string ticks = "110";
@@ -250,9 +273,17 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         }
         steps.push_back({"Generieren", click(generate), "99", ticks, wanted == "000" ? 0 : 99});
     }
+    steps.push_back({"count selected, Ctrl+C",
+                     [&] {
+                         ClickOn(countField);
+                         PressKeys(countField, {VK_END});
+                         PressKeys(countField, {VK_HOME}, VK_SHIFT);
+                         PressKeys(countField, {'C'}, VK_CONTROL);
+                     },
+                     "99", "100 clipboard: count", -1});
     steps.push_back({"double click, Ctrl+C",
                      [&] { ClickOn(password, 2), PressKeys(password, {'C'}, VK_CONTROL); }, "99",
-                     "100 copied", -1});
+                     "100 clipboard: password, marked", -1});
     std::string counted, state, shown, pool;
     DWORD sequence = GetClipboardSequenceNumber();
     for (const Step& step : steps) {
@@ -265,11 +296,18 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                 state += IsChecked(boxes[i]) ? "1" : "0";
                 pool += IsChecked(boxes[i]) ? sets[i] : "";
             }
-            state += std::string(IsIconic(window) ? " iconic" : "") +
-                     (GetClipboardSequenceNumber() != sequence ? " copied" : "") +
-                     (FindWindowA("#32770", "Hilfe") != nullptr ? " help" : "");
             counted = TextOf(countField);
             shown = TextOf(password);
+            const std::string held =
+                GetClipboardSequenceNumber() != sequence ? ReadClipboard()[CF_TEXT].c_str() : "";
+            state +=
+                std::string(IsIconic(window) ? " iconic" : "") +
+                (held.empty()      ? ""
+                 : held == counted ? " clipboard: count"
+                 : held == shown   ? " clipboard: password"
+                                   : " clipboard: other") +
+                (!held.empty() && IsClipboardFormatAvailable(HistoryMark()) ? ", marked" : "") +
+                (FindWindowA("#32770", "Hilfe") != nullptr ? " help" : "");
             return counted == step.count && state == step.state &&
                    (step.length < 0 ? shown == before
                                     : shown != before && DrawnFrom(shown, pool) &&
@@ -287,6 +325,15 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
             break;
         }
         sequence = GetClipboardSequenceNumber();
+        // The clipboard's updates that the listener was told of, until the program has answered a
+        // message sent after the step: one for each copy, whether the program or the test made it.
+        SendMessageA(window, WM_NULL, 0, 0);
+        MSG update;
+        int updates = 0;
+        while (PeekMessageA(&update, other, WM_CLIPBOARDUPDATE, WM_CLIPBOARDUPDATE, PM_REMOVE)) {
+            ++updates;
+        }
+        EXPECT_EQ(updates, state.find("clipboard") != std::string::npos) << step.name;
         // With 99 characters every ticked class shows up except by a rare chance.
         for (int i = 0; i < 3; ++i) {
             EXPECT_TRUE(step.length < 99 || pool.size() > 36 || state[i] == '0' ||
@@ -294,13 +341,11 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                 << shown;
         }
     }
-    EXPECT_STREQ(ReadClipboard()[CF_TEXT].c_str(), shown.c_str()) << "Ctrl+C copied it whole";
     WriteClipboard(saved);
     ClipboardContents back = ReadClipboard();
     for (const auto& [format, bytes] : found) {
         EXPECT_EQ(back[format], bytes) << "clipboard format " << format;
     }
-    colour(face)(); // where a step failed
     DestroyWindow(other);
     // In Windows-1252, \344 (0xE4) is the a with umlaut, \366 (0xF6) the o with umlaut.
     const std::string text = "Stellen Sie in der Eingabebox die Anzahl\r\n"
@@ -314,18 +359,27 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(TextOf(password), shown);
     EXPECT_EQ(program.Quit(), 0u);
-    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "the program left a file in " << folder;
-    RemoveDirectoryA(folder.c_str());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path))
+        << "the program left a file in " << folder.path;
 }
 
 // Every road out of the program ends it with exit code 0. What the program is started with changes
 // nothing: the first is started with extra arguments and a show state other than normal, since the
 // program asks for a normal window. Wine heeds that request; Windows itself applies the caller's
 // show state to a program's first ShowWindow, so there the first starts minimised and is opened as
-// a click on its taskbar button would.
+// a click on its taskbar button would. The last starts under the colours of a contrast theme
+// (Windows's "High Contrast Black": faces and windows black, their texts white), and shows its
+// labels in them.
 TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
     const std::string routes[] = {"Beenden", "menu Exit", "close box", "Alt+F4", "WM_CLOSE"};
     for (const std::string& name : routes) {
+        std::optional<SystemColours> contrast;
+        if (name == "WM_CLOSE") {
+            contrast.emplace(std::map<INT, COLORREF>{{COLOR_BTNFACE, 0},
+                                                     {COLOR_WINDOW, 0},
+                                                     {COLOR_BTNTEXT, RGB(255, 255, 255)},
+                                                     {COLOR_WINDOWTEXT, RGB(255, 255, 255)}});
+        }
         ProgramDriver program("", name == "Beenden" ? "--help /? \"zwei Worte\" 42" : "",
                               name == "Beenden" ? SW_SHOWMINNOACTIVE : -1);
         const bool minimised = name == "Beenden" && !UnderWine();
@@ -344,6 +398,7 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         } else if (name == "Alt+F4") {
             PressKeys(program.Window(), {VK_F4}, VK_MENU);
         } else {
+            EXPECT_TRUE(LabelsAppear(program.Window(), RGB(0, 0, 0), RGB(255, 255, 255)));
             PostMessageA(program.Window(), WM_CLOSE, 0, 0);
         }
         EXPECT_EQ(program.WaitForExit(), 0u) << name;
