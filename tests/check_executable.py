@@ -13,24 +13,29 @@ import pefile
 # Every function the program may import, DLL by DLL, with the oldest Windows that Microsoft's
 # documentation names for it ("Minimum supported client"). The USER32 and GDI32 pages name
 # Windows 2000 Professional, and so do those of GetTickCount, GetModuleHandleA and the performance
-# counter; the pages of the memory, thread-storage and critical-section functions now name Windows
-# XP, and so does that of RtlGenRandom (SystemFunction036). The C runtime's pages name no Windows
-# version: msvcrt.dll is part of Windows itself since Windows 2000. __C_specific_handler is the
+# counter; the pages of the memory (the global memory functions too), thread-storage and
+# critical-section functions now name Windows XP, and so does that of RtlGenRandom
+# (SystemFunction036). The C runtime's pages name no Windows version: msvcrt.dll is part of
+# Windows itself since Windows 2000. __C_specific_handler is the
 # 64-bit runtime's unwinding helper, in every x64 Windows (XP x64 and later). No network DLL.
 USER = {name: "2000" for name in (
-    "AppendMenuA BeginPaint CreateMenu CreatePopupMenu CreateWindowExA DefWindowProcA "
-    "DispatchMessageA DrawMenuBar EndPaint GetDC GetMessageA GetWindowTextA InsertMenuA "
-    "LoadCursorA LoadIconA LoadImageA MessageBoxA PostMessageA PostQuitMessage RegisterClassA "
-    "ReleaseDC SendMessageA SetMenu SetWindowTextA ShowWindow TranslateMessage UpdateWindow").split()}
-GDI = {name: "2000" for name in
-       "CreateFontA GetDeviceCaps GetTextExtentPoint32A SelectObject SetBkMode TextOutA".split()}
+    "AppendMenuA BeginPaint CallWindowProcA CloseClipboard CreateMenu CreatePopupMenu "
+    "CreateWindowExA DefWindowProcA DispatchMessageA DrawMenuBar EmptyClipboard EndPaint GetDC "
+    "GetMessageA GetSysColor GetWindowTextA GetWindowTextLengthA InsertMenuA LoadCursorA "
+    "LoadIconA LoadImageA MessageBoxA OpenClipboard PostMessageA PostQuitMessage RegisterClassA "
+    "RegisterClipboardFormatA ReleaseDC SendMessageA SetClipboardData SetMenu SetWindowLongA "
+    "SetWindowLongPtrA SetWindowTextA ShowWindow TranslateMessage UpdateWindow").split()}
+GDI = {name: "2000" for name in (
+    "CreateFontA GetDeviceCaps GetTextExtentPoint32A SelectObject SetBkMode SetTextColor "
+    "TextOutA").split()}
 KERNEL = {name: "2000" for name in (
     "GetModuleHandleA GetStartupInfoA GetTickCount QueryPerformanceCounter "
     "QueryPerformanceFrequency GetLastError Sleep LoadLibraryA FreeLibrary GetProcAddress "
     "SetUnhandledExceptionFilter").split()}
 KERNEL.update({name: "XP" for name in (
-    "DeleteCriticalSection EnterCriticalSection InitializeCriticalSection LeaveCriticalSection "
-    "TlsGetValue VirtualProtect VirtualQuery").split()})
+    "DeleteCriticalSection EnterCriticalSection GlobalAlloc GlobalFree GlobalLock GlobalUnlock "
+    "InitializeCriticalSection LeaveCriticalSection TlsGetValue VirtualProtect "
+    "VirtualQuery").split()})
 KERNEL["__C_specific_handler"] = "XP x64"
 RUNTIME = {name: "2000" for name in (
     "__getmainargs __initenv __iob_func __p__acmdln __p__commode __p__fmode __set_app_type "
