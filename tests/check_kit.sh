@@ -1,35 +1,47 @@
 #!/usr/bin/env bash
 # tests/check_kit.sh KIT VERSION WORK BITS: checks the kit's TESTS.txt as the users' guide is checked
 # (Windows-1252, CRLF, width, version) and runs the test kit KIT under the Wine of BITS, each time
-# unpacked into a fresh folder below WORK:
-# - as a person does: tests.cmd started as a double click starts it, by its full path and without
-#   arguments (a few tests of each program chosen through GTEST_FILTER). It must show the report
-#   and wait for a key, then exit with 0; report.txt, ASCII with CRLF line ends, must hold a count
-#   for each program and end with "ALL PASSED".
-# - as a script calls it, with a filter as argument, which must not wait for a key, for copies
-#   that must fail: tessorin.exe with one byte of a button's text and one of a painted label's
-#   changed (the same length, so that it still starts) must end with "FAILED: window_tests" and
-#   name both; in the 64-bit kit, test programs that end as a crash does (exit code 0xC0000005)
-#   must all be named as failed.
-# Exits with 77 where this Wine cannot run, as scripts/wine-run does.
+# unpacked into a fresh folder below WORK whose path holds "&" and "!", as a person's may:
+# - as a person does: window_tests' own kit case puts a person's clipboard in place, starts
+#   tests.cmd as Explorer starts it on a double click (cmd /c ""PATH\tests.cmd" ", from the
+#   temporary folder) with a few tests of each program chosen through GTEST_FILTER, and holds the
+#   clipboard to be as it was afterwards. tests.cmd must show the report and wait for a key, then
+#   exit with 0; report.txt, ASCII with CRLF line ends, in the kit's folder, must hold each line in
+#   its place and end with "ALL PASSED".
+# - the same for a copy that must fail, whose tessorin.exe has one byte of a button's text and one
+#   of a painted label's changed (the same length, so that it still starts), with the session test
+#   in its filter: "FAILED: window_tests", naming both, the clipboard back as it was, and no line
+#   of a report.txt that stood there before.
+# - as a script calls it, in the 64-bit kit: test programs that end as a crash does (exit code
+#   0xC0000005) must all be named as failed.
+# The prefix's temporary folder must hold afterwards what it held before. Exits with 77 where this
+# Wine cannot run, as scripts/wine-run does.
 set -euo pipefail
 kit=$1 version=$2 work=$3 bits=$4
-wine_run="$(cd "$(dirname "$0")/../scripts" && pwd)/wine-run"
-filter='FormatInteger.*:ParseRealExactness.HardDecimals*:MainWindow.OpensCentred*:Window.*'
+scripts="$(cd "$(dirname "$0")/../scripts" && pwd)"
+wine_run=$scripts/wine-run
+filter='FormatInteger.*:ParseRealExactness.HardDecimals*:MainWindow.OpensCentred*:Window.*:Session.*'
 crash='--gtest_also_run_disabled_tests --gtest_filter=Printer.DISABLED_EndsAsACrashDoes'
 programs='core_tests real_exactness_tests window_inside_tests window_tests'
 scale=$("$wine_run" "$bits" --wait-scale)
+source "$scripts/wine-env" "$bits"
+# 32-bit programs in a 64-bit prefix run under WoW64, as on 64-bit Windows.
+wow64=no
+[ "$bits$WINEARCH" != 32win64 ] || wow64=yes
+temp=$(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -iname temp -type d)
+temp_before=$(ls -A "$temp")
 mkdir -p "$work"
 run=$(mktemp -d "$work/run.XXXXXX")
 trap 'exec 9>&-; rm -rf "$run"' EXIT
 
-# Runs the kit unpacked into folder $1 with tests.cmd as a double click starts it; answers its wait
-# for a key once the report shows, and fails at once where it ends without waiting.
+# Runs the kit unpacked into folder $1 as a double click starts tests.cmd, with the filter $2 for
+# its programs; answers its wait for a key once the report shows, and fails at once where it ends
+# without waiting.
 double_click() {
     local folder=$1 started
     mkfifo "$folder/keys"
-    (cd "$folder" && GTEST_FILTER=$filter exec "$wine_run" "$bits" cmd /c "Z:${folder//\//\\}\\tests.cmd") \
-        <"$folder/keys" >"$folder/output" 2>&1 &
+    (cd "$run" && GTEST_FILTER=$2 exec "$wine_run" "$bits" "$folder/window_tests.exe" \
+        --gtest_also_run_disabled_tests --gtest_filter=Kit.*) <"$folder/keys" >"$folder/output" 2>&1 &
     started=$!
     exec 9>"$folder/keys"
     while ! grep -q 'ALL PASSED\|FAILED:' "$folder/output" || ! grep -q 'any key' "$folder/output"; do
@@ -46,13 +58,37 @@ double_click() {
     wait "$started"
 }
 
+# report.txt's lines as they must stand, with the Windows version, the counts and the failed and
+# skipped tests by their kind, once for each run of them; the messages of failures and skips are
+# left out.
+report_lines() {
+    tr -d '\r' <"$1" | sed -E -e 's/^Microsoft Windows .+/(Windows version)/' \
+        -e 's/^[0-9]+ passed, 0 failed, [0-9]+ skipped$/(count, none failed)/' \
+        -e 's/^[0-9]+ passed, [1-9][0-9]* failed, [0-9]+ skipped$/(count, some failed)/' \
+        -e 's/^(failed|skipped) ([A-Za-z_.]+) at .*/\1 \2/' |
+        grep -E '^(Tessorin |\(|Under WoW64: |[a-z_]+:$|failed |skipped |ALL PASSED$|FAILED:)' | uniq
+}
+# What report_lines must give: programs' results, one argument each ("(count, none failed)" and
+# what stands before it), and the last line.
+expected_lines() {
+    local program results=("$@")
+    printf 'Tessorin %s test kit, %s-bit\n(Windows version)\nUnder WoW64: %s\n' "$version" "$bits" \
+        "$wow64"
+    for program in $programs; do
+        printf '%s:\n%s\n' "$program" "${results[0]}"
+        results=("${results[@]:1}")
+    done
+    printf '%s\n' "${results[0]}"
+}
+
 # tests.cmd is the same for both bitnesses: its handling of a crash is checked where Wine runs the
 # programs natively, since under emulation each start of a program takes seconds.
 kinds="sound broken"
 [ "$scale" -gt 1 ] || kinds+=" crash"
+none='(count, none failed)'
 for kind in $kinds; do
-    folder=$run/$kind
-    mkdir "$folder"
+    folder="$run/Tom & Jerry!/$kind"
+    mkdir -p "$folder"
     (cd "$folder" && cmake -E tar xf "$kit")
     /usr/bin/python3 "$(dirname "$0")/check_release.py" --text "$folder/TESTS.txt" "$version"
     # A button's text and a painted label, each one byte changed: the report must name both.
@@ -65,25 +101,38 @@ for old, new in ((b"Beenden\0", b"Beendem\0"), (b"Ziffern\0", b"Ziffarn\0")):
     data = data.replace(old, new)
 open(sys.argv[1], "wb").write(data)
 PYTHON
+        printf 'Tessorin 0.9.0 test kit, 32-bit\r\nALL PASSED\r\n' >"$folder/report.txt" # an earlier run's
     fi
     status=0
     case $kind in
-    sound) double_click "$folder" || status=$? ;;
-    crash) (cd "$folder" && "$wine_run" "$bits" cmd /c tests.cmd $crash) </dev/null \
-        >"$folder/output" 2>&1 || status=$? ;;
+    sound) double_click "$folder" "$filter" || status=$? ;;
     # A label that is missing shows only when the wait for it runs out, so here waits are stretched
     # at most twice, enough for a start of the program under emulation.
-    broken) (cd "$folder" && TESSORIN_WAIT_SCALE=$((scale > 2 ? 2 : scale)) "$wine_run" "$bits" cmd /c \
-        tests.cmd "--gtest_filter=Window.*") </dev/null >"$folder/output" 2>&1 || status=$? ;;
+    broken) TESSORIN_WAIT_SCALE=$((scale > 2 ? 2 : scale)) double_click "$folder" \
+        'Window.*:Session.*' || status=$? ;;
+    crash) (cd "$folder" && "$wine_run" "$bits" cmd /c tests.cmd $crash) </dev/null \
+        >"$folder/output" 2>&1 || status=$? ;;
     esac
     if [ "$status" -eq 77 ]; then
         exit 77
     fi
     report="$folder/report.txt"
-    last=$(tail -n 1 "$report" | tr -d '\r')
-    counts=$(grep -c "^[0-9]* passed, [0-9]* failed, [0-9]* skipped" "$report" || true)
-    shown=$(tr -d '\r' <"$folder/output" | tail -n 1)
-    echo "${SECONDS}s, $kind kit: tests.cmd exit code $status, $counts counts, last line: $last; shown last: $shown"
+    cmd_status=$(tr -d '\r' <"$folder/output" | sed -n 's/.*tests.cmd exit code //p')
+    echo "${SECONDS}s, $kind kit: exit code $status, tests.cmd's ${cmd_status:-not told}," \
+        "last line: $(tail -n 1 "$report" 2>/dev/null | tr -d '\r')"
+    case $kind in
+    sound) expected=$(expected_lines "$none" "$none" "$none" "$none" "ALL PASSED") ;;
+    broken) expected=$(expected_lines "$none" "$none" "$none" "failed Window.OpensCentredWithItsFixedSizeStyleAndElevenControls
+failed Session.EveryStepChangesWhatItShouldAndNothingElse
+(count, some failed)" "FAILED: window_tests") ;;
+    crash) expected=$(expected_lines "" "" "" "" "FAILED: $programs" | sed '/^$/d') ;;
+    esac
+    lines=$(report_lines "$report")
+    if [ "$lines" != "$expected" ]; then
+        printf 'report.txt holds\n%s\ninstead of\n%s\n' "$lines" "$expected"
+        cat "$report"
+        exit 1
+    fi
     if [ "$kind" = broken ] && ! { grep -qF '"Beendem"' "$report" &&
         grep -qF 'not painted as they should be: Ziffern (' "$report"; }; then
         echo "report.txt does not name both changes"
@@ -94,12 +143,17 @@ PYTHON
         echo "report.txt is not ASCII with CRLF line ends"
         exit 1
     fi
-    case "$kind:$status:$counts:$last:$shown" in
-    "sound:0:4:ALL PASSED:Press any key"* | broken:[1-9]*:4:"FAILED: window_tests:FAILED: window_tests") ;;
-    "crash:"[1-9]*":0:FAILED: $programs:FAILED: $programs") ;;
+    # The double clicks' own test holds the clipboard; tests.cmd's exit code is its verdict.
+    case "$kind:$status:${cmd_status:-}" in
+    sound:0:0 | broken:0:1 | crash:[1-9]*:) ;;
     *)
-        cat "$report"
+        cat "$folder/output"
         exit 1
         ;;
     esac
 done
+left=$(comm -13 <(echo "$temp_before") <(ls -A "$temp"))
+if [ -n "$left" ]; then
+    printf 'the kit left in the temporary folder:\n%s\n' "$left"
+    exit 1
+fi

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -158,7 +159,7 @@ TEST(Steps, ReadTheFirstThreeCharactersOfTheCountAndStayWithinItsBounds) {
 // count's not. Every combination of ticks makes passwords of its own classes. What Windows sends a
 // program in a session's life, a change of the system's colours and settings and at last the
 // session's end, changes nothing of it. The program leaves no file behind, and the clipboard as it
-// was found comes back whole.
+// was found comes back whole (the kit's own test below holds it to that).
 TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     const ClipboardKeeper person; // what the clipboard held, given back however the test ends
     const ScratchFolder folder("tessorin-empty-folder");
@@ -168,20 +169,6 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
     EXPECT_NE(program.Probe().find("\nsmall icon 0 big icon 0\n"), std::string::npos);
-    // A clipboard as a person leaves it: text, a picture of one pixel, a file and a format of
-    // another program's own; marked, as every write of the test's, to stay out of the history.
-    BITMAPINFOHEADER pixel = {sizeof pixel, 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
-    DROPFILES files = {sizeof files, {}, FALSE, FALSE};
-    const ClipboardContents found = {
-        {CF_TEXT, std::string("Notiz\0", 6)},
-        {CF_DIB, std::string(reinterpret_cast<char*>(&pixel), sizeof pixel) + "\x10\x20\x30\x40"},
-        {CF_HDROP, std::string(reinterpret_cast<char*>(&files), sizeof files) +
-                       std::string("C:\\liste.txt\0\0", 14)},
-        {RegisterClipboardFormatA("Tessorin test"), "eigen"},
-        {HistoryMark(), std::string(4, '\0')}};
-    WriteClipboard(found);
-    const ClipboardContents saved = ReadClipboard(); // given back at the end
-    WriteClipboard({});
     // Another program's window, over the upper half of this one, labels and count field included.
     RECT frame;
     GetWindowRect(window, &frame);
@@ -341,11 +328,6 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                 << shown;
         }
     }
-    WriteClipboard(saved);
-    ClipboardContents back = ReadClipboard();
-    for (const auto& [format, bytes] : found) {
-        EXPECT_EQ(back[format], bytes) << "clipboard format " << format;
-    }
     DestroyWindow(other);
     // In Windows-1252, \344 (0xE4) is the a with umlaut, \366 (0xF6) the o with umlaut.
     const std::string text = "Stellen Sie in der Eingabebox die Anzahl\r\n"
@@ -421,6 +403,36 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
         ASSERT_EQ((passwords[program == &second] = program->Generate()).size(), 99u);
     }
     EXPECT_NE(passwords[0], passwords[1]);
+}
+
+// Run alone by the kit's check (tests/check_kit.sh): with a clipboard as a person leaves it (text,
+// a picture of one pixel, a file and a format of another program's own), it starts tests.cmd
+// beside it as Explorer starts it on a double click, from another folder, and then holds the
+// clipboard to be as it was, byte for byte and no format more, however the kit's tests ended.
+TEST(Kit, DISABLED_StartedByADoubleClickGivesTheClipboardBack) {
+    BITMAPINFOHEADER pixel = {sizeof pixel, 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
+    DROPFILES files = {sizeof files, {}, FALSE, FALSE};
+    WriteClipboard({
+        {CF_TEXT, std::string("Notiz\0", 6)},
+        {CF_DIB, std::string(reinterpret_cast<char*>(&pixel), sizeof pixel) + "\x10\x20\x30\x40"},
+        {CF_HDROP, std::string(reinterpret_cast<char*>(&files), sizeof files) +
+                       std::string("C:\\liste.txt\0\0", 14)},
+        {RegisterClipboardFormatA("Tessorin test"), "eigen"},
+    });
+    const ClipboardContents found = ReadClipboard();
+    std::string line = "cmd /c \"\"" + ProgramFolder() + "tests.cmd\" \"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                               TempPath().c_str(), &startup, &started));
+    WaitForSingleObject(started.hProcess, INFINITE);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(started.hProcess, &code);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    std::printf("tests.cmd exit code %lu\n", code);
+    EXPECT_EQ(ReadClipboard(), found) << "the clipboard did not come back as it was";
 }
 
 } // namespace
