@@ -14,6 +14,9 @@
 #   of a report.txt that stood there before.
 # - as a script calls it, in the 64-bit kit: test programs that end as a crash does (exit code
 #   0xC0000005) must all be named as failed.
+# - as a script calls it, with the window's opening test alone, in the prefix set to 144 DPI (150 %)
+#   for this run (Wine reads it when a program starts; the value is taken away again afterwards):
+#   "ALL PASSED", with the opening test skipped and naming the scale.
 # The prefix's temporary folder must hold afterwards what it held before. Exits with 77 where this
 # Wine cannot run, as scripts/wine-run does.
 set -euo pipefail
@@ -32,7 +35,8 @@ temp=$(find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -iname temp -typ
 temp_before=$(ls -A "$temp")
 mkdir -p "$work"
 run=$(mktemp -d "$work/run.XXXXXX")
-trap 'exec 9>&-; rm -rf "$run"' EXIT
+dpi=(reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f) # Wine's own value stands behind it
+trap 'exec 9>&-; rm -rf "$run"; "$wine_run" "$bits" "${dpi[@]}" >/dev/null 2>&1 || true' EXIT
 
 # Runs the kit unpacked into folder $1 as a double click starts tests.cmd, with the filter $2 for
 # its programs; answers its wait for a key once the report shows, and fails at once where it ends
@@ -85,6 +89,7 @@ expected_lines() {
 # programs natively, since under emulation each start of a program takes seconds.
 kinds="sound broken"
 [ "$scale" -gt 1 ] || kinds+=" crash"
+kinds+=" scaled"
 none='(count, none failed)'
 for kind in $kinds; do
     folder="$run/Tom & Jerry!/$kind"
@@ -112,6 +117,13 @@ PYTHON
         'Window.*:Session.*' || status=$? ;;
     crash) (cd "$folder" && "$wine_run" "$bits" cmd /c tests.cmd $crash) </dev/null \
         >"$folder/output" 2>&1 || status=$? ;;
+    scaled)
+        "$wine_run" "$bits" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 \
+            /f >/dev/null
+        (cd "$folder" && "$wine_run" "$bits" cmd /c tests.cmd --gtest_filter=Window.*) </dev/null \
+            >"$folder/output" 2>&1 || status=$?
+        "$wine_run" "$bits" "${dpi[@]}" >/dev/null
+        ;;
     esac
     if [ "$status" -eq 77 ]; then
         exit 77
@@ -126,6 +138,8 @@ PYTHON
 failed Session.EveryStepChangesWhatItShouldAndNothingElse
 (count, some failed)" "FAILED: window_tests") ;;
     crash) expected=$(expected_lines "" "" "" "" "FAILED: $programs" | sed '/^$/d') ;;
+    scaled) expected=$(expected_lines "$none" "$none" "$none" "skipped Window.OpensCentredWithItsFixedSizeStyleAndElevenControls
+$none" "ALL PASSED") ;;
     esac
     lines=$(report_lines "$report")
     if [ "$lines" != "$expected" ]; then
@@ -139,13 +153,18 @@ failed Session.EveryStepChangesWhatItShouldAndNothingElse
         cat "$report"
         exit 1
     fi
+    if [ "$kind" = scaled ] && ! grep -qF 'the display is scaled to 150 %' "$report"; then
+        echo "report.txt does not name the display's scale"
+        cat "$report"
+        exit 1
+    fi
     if LC_ALL=C grep -q $'[^\r]$\\|[^\x01-\x7F]' "$report"; then
         echo "report.txt is not ASCII with CRLF line ends"
         exit 1
     fi
     # The double clicks' own test holds the clipboard; tests.cmd's exit code is its verdict.
     case "$kind:$status:${cmd_status:-}" in
-    sound:0:0 | broken:0:1 | crash:[1-9]*:) ;;
+    sound:0:0 | broken:0:1 | crash:[1-9]*: | scaled:0:) ;;
     *)
         cat "$folder/output"
         exit 1

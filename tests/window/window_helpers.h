@@ -26,6 +26,25 @@ inline bool UnderWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
+// The display's scale in percent as a DPI-aware thread reads it: Windows tells a program that is
+// not aware, as these tests and tessorin.exe are, 100 % and stretches its windows. The thread is
+// aware only for the reading. 100 where Windows has no such threads (before Windows 10, version
+// 1607).
+inline int DisplayScale() {
+    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
+    if (set == nullptr) {
+        return 100;
+    }
+    const DPI_AWARENESS_CONTEXT before = set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    set(before);
+    return dpi * 100 / 96;
+}
+
 // milliseconds, stretched by TESSORIN_WAIT_SCALE where the Wine launcher sets it: every wait for
 // another program or for a window, since under user-mode emulation everything takes longer.
 inline DWORD Scaled(DWORD milliseconds) {

@@ -106,7 +106,7 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
         const std::string at = std::to_string(e.x) + "," + std::to_string(e.y) + " font ";
         EXPECT_NE(probed.find("\n" + at + e.font + "\n"), std::string::npos) << at << probed;
-        if (e.id == 30) {
+        if (e.id == 30 && DisplayScale() == 100) { // the screen is read unscaled
             HDC screen = GetDC(nullptr);
             for (const POINT& p :
                  {POINT{frame.left, frame.top}, POINT{frame.right - 1, frame.top},
@@ -115,6 +115,10 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
             }
             ReleaseDC(nullptr, screen);
         }
+    }
+    if (DisplayScale() != 100) {
+        GTEST_SKIP() << "the display is scaled to " << DisplayScale() << " %: the labels' pixels "
+                     << "were not compared in any test (set the display to 100 % for them)";
     }
     if (!inFront) {
         GTEST_SKIP() << "Windows did not put the program's window in front as it showed: the "
