@@ -26,9 +26,10 @@ ENTRIES = {"LIESMICH.txt": 0o644, "tessorin.exe": 0o755}
 
 def claims_failures(text, exe):
     """Where the guide's text says of the menus or the count what the program's bytes do not hold:
-    the menu texts as the program writes them, "&Datei", "E&xit", and the label "...(1-99):"."""
+    the menu texts as the program writes them, "&Datei", "E&xit", and the label "...(1-99):". The
+    guide quotes in German quotation marks, \u201e and \u201c."""
     failures = []
-    menus = re.findall(r'Alt\+(\w)[^.]*?Men\xfc\s+"(\w+)"', text)
+    menus = re.findall(r"Alt\+(\w)[^.]*?Men\xfc\s+\u201e(\w+)\u201c", text)
     items = re.findall(r"\b(\w) f\xfcr (\w+)", text)
     if len(menus) < 2 or len(items) < 3:
         failures.append(f"names the access keys of {menus} and {items} only")
@@ -40,7 +41,8 @@ def claims_failures(text, exe):
     label = re.search(rb"\((\d+)-(\d+)\):\0", exe)
     low, high = (label.group(1).decode(), label.group(2).decode()) if label else ("?", "?")
     for claim in (f"{low} bis {high} Zeichen", f"({low}-{high})",
-                  f'"+" geht nicht \xfcber {high} hinaus', f'"-" nicht unter {low}.'):
+                  f"\u201e+\u201c geht nicht \xfcber {high} hinaus",
+                  f"\u201e-\u201c nicht unter {low}."):
         if claim not in re.sub(r"\s+", " ", text):
             failures.append(f"does not say '{claim}', as the window's label has it")
     return failures
