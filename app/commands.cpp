@@ -62,6 +62,8 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         return;
     }
     switch (LOWORD(wParam)) {
+    // The menu's command comes while its menu is still closing: the posted WM_CLOSE waits in the
+    // queue until that is done. The button's comes once its click is handled, so it sends.
     case IDM_EXIT: PostMessageA(window, WM_CLOSE, 0, 0); return;
     case IDM_GENERATE: Generate(); break;
     case IDM_HELP: ShowHelp(window); break;

@@ -193,6 +193,8 @@ void OnPaint(HWND window) {
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: OnCreate(window); return 0;
+    // The read-only password field asks for its colours as a static control does; the answer 0
+    // names no brush of the program's own, and the field keeps the system's colours for it.
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == appState.controls.PasswordEdit) {
             return 0;

@@ -81,21 +81,21 @@ double NextUniform() {
 }
 
 double ReadClockSeconds(TimerState& timer, const ClockSource& clock) {
-    if (timer.clock == 0) {
+    if (timer.clock == TimerClock::Undecided) {
         const int64_t frequency = clock.frequency();
         if (frequency == 0) {
-            timer.clock = 1;
+            timer.clock = TimerClock::TickCount;
         } else {
             timer.secondsPerCount = 1.0 / static_cast<double>(frequency);
-            timer.clock = 2;
+            timer.clock = TimerClock::PerformanceCounter;
         }
     }
-    if (timer.clock == 2) {
+    if (timer.clock == TimerClock::PerformanceCounter) {
         int64_t count = 0;
         if (clock.counter(count)) {
             return static_cast<double>(count) * timer.secondsPerCount;
         }
-        timer.clock = 1; // a counter that fails once is not trusted again
+        timer.clock = TimerClock::TickCount; // a counter that fails once is not trusted again
     }
     return static_cast<double>(clock.tickCount()) * 0.001;
 }

@@ -12,9 +12,12 @@ struct RandomState {
     bool seeded = false;
 };
 
+// Which clock ReadTimerSeconds reads; zero, undecided, until its first reading decides.
+enum class TimerClock : int { Undecided = 0, TickCount = 1, PerformanceCounter = 2 };
+
 // The clock behind ReadTimerSeconds, decided by its first reading.
 struct TimerState {
-    int clock = 0; // 0 undecided, 1 tick count, 2 performance counter
+    TimerClock clock = TimerClock::Undecided;
     double secondsPerCount = 0.0;
 };
 

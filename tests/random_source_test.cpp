@@ -145,7 +145,7 @@ TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
     const ClockSource clock = FakeClock::Source();
     TimerState timer;
     EXPECT_EQ(ReadClockSeconds(timer, clock), 5.0);
-    EXPECT_EQ(timer.clock, 2);
+    EXPECT_EQ(timer.clock, TimerClock::PerformanceCounter);
     EXPECT_EQ(timer.secondsPerCount, 0.001);
     FakeClock::counter = 123456789;
     FakeClock::frequency = 0;
@@ -157,7 +157,7 @@ TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
     FakeClock::counterWorks = false;
     FakeClock::ticks = 90061500;
     EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
-    EXPECT_EQ(timer.clock, 1);
+    EXPECT_EQ(timer.clock, TimerClock::TickCount);
     FakeClock::counterWorks = true;
     EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
     EXPECT_EQ(FakeClock::counterReadings, 3);
@@ -169,7 +169,7 @@ TEST(TimerSeconds, FallsBackToTheTickCountForGoodWhenThereIsNoCounter) {
     const ClockSource clock = FakeClock::Source();
     TimerState timer;
     EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
-    EXPECT_EQ(timer.clock, 1);
+    EXPECT_EQ(timer.clock, TimerClock::TickCount);
     FakeClock::frequency = 1000;
     FakeClock::ticks = 0xFFFFFFFFu;
     EXPECT_DOUBLE_EQ(ReadClockSeconds(timer, clock), 4294967.295);

@@ -3,11 +3,13 @@
 
 #include "app/selected_object.h"
 #include "window_helpers.h"
+#include "window_table.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,14 +20,6 @@
 // either side, but where a control covers it. The pixels are read from the screen, as a person sees
 // them.
 inline std::string MissingLabels(HWND window, COLORREF face, COLORREF ink) {
-    // Each text with the point of the client area where it starts.
-    const std::pair<std::string, POINT> labels[] = {
-        {"Passwort:", {2, 127}},
-        {"Kleine Buchstaben", {28, 57}},
-        {"Gro\337e Buchstaben", {28, 79}}, // \337 (0xDF) is the sharp s in Windows-1252
-        {"Ziffern", {28, 101}},
-        {"Anzahl der Zeichen(1-99):", {5, 10}},
-    };
     HDC source = GetDC(nullptr);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
@@ -60,11 +54,11 @@ inline std::string MissingLabels(HWND window, COLORREF face, COLORREF ink) {
         SetBkMode(expected, TRANSPARENT);
         SetTextColor(expected, ink);
         // No two labels share a row, so each can be drawn and compared in turn.
-        for (const auto& [text, at] : labels) {
-            const int length = static_cast<int>(text.size());
+        for (const auto& [text, at] : LABELS) {
+            const int length = static_cast<int>(std::strlen(text));
             SIZE size = {};
-            TextOutA(expected, at.x, at.y, text.c_str(), length);
-            GetTextExtentPoint32A(expected, text.c_str(), length, &size);
+            TextOutA(expected, at.x, at.y, text, length);
+            GetTextExtentPoint32A(expected, text, length, &size);
             int differing = 0;
             for (int y = at.y; y < at.y + size.cy; ++y) {
                 for (int x = std::max(0, int(at.x) - 3); x < at.x + size.cx + 3; ++x) {
@@ -72,7 +66,9 @@ inline std::string MissingLabels(HWND window, COLORREF face, COLORREF ink) {
                         !covered(x, y) && GetPixel(shown, x, y) != GetPixel(expected, x, y);
                 }
             }
-            missing += differing == 0 ? "" : text + " (" + std::to_string(differing) + " pixels); ";
+            missing += differing == 0
+                           ? ""
+                           : std::string(text) + " (" + std::to_string(differing) + " pixels); ";
         }
     }
     DeleteObject(font);

@@ -2,7 +2,7 @@
 // program's thread (SetWindowsHookEx with its thread id), so that it reads, inside the program,
 // what another process cannot read through the handles under Wine: the menus, the controls'
 // fonts, the window's class and its icons, and a message box's icon. Asked by the message
-// "TessorinProbe" with the test's process id, it writes them as lines of text to
+// "TessorinProbe" with the test's process id, it writes them as lines KEY=VALUE to
 // tessorin-probe-ID.txt in the temporary folder.
 #include "window_helpers.h"
 
@@ -20,44 +20,53 @@ template <typename... Values> void AddLine(std::string& out, const char* format,
     out += line + std::string("\n");
 }
 
-// Each item of menu and of its popups, indented by depth: its text, its type and state as
-// GetMenuState gives them (for a popup, its number of items in the high byte) and its id.
-void AddMenu(std::string& out, HMENU menu, int indent) {
-    for (UINT i = 0; int(i) < GetMenuItemCount(menu); ++i) {
+// Each item of menu and of its popups, keyed by its place ("menu 1", "menu 1.0" for the first item
+// of the second popup): its text, its type and state whole as GetMenuItemInfoA gives them, and
+// its id, or for a popup its number of items.
+void AddMenu(std::string& out, HMENU menu, const std::string& key) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[64] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        AddLine(out, "%*s%s flags %#x id %d", indent, "", text,
-                GetMenuState(menu, i, MF_BYPOSITION), int(GetMenuItemID(menu, int(i))));
-        AddMenu(out, GetSubMenu(menu, int(i)), indent + 2); // a null menu has no items
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        item.dwTypeData = text;
+        item.cch = sizeof text;
+        GetMenuItemInfoA(menu, UINT(i), TRUE, &item);
+        const std::string at = key + (key == "menu" ? " " : ".") + std::to_string(i);
+        AddLine(out, "%s=%s type %#x state %#x %s %d", at.c_str(), text, item.fType, item.fState,
+                item.hSubMenu ? "items" : "id",
+                item.hSubMenu ? GetMenuItemCount(item.hSubMenu) : int(item.wID));
+        AddMenu(out, item.hSubMenu, at); // a null menu has no items
     }
 }
 
 void Report(HWND window, DWORD testProcess) {
-    std::string out;
-    AddMenu(out, GetMenu(window), 0);
-    // Each control by where it stands in the client area, with its font and its icon.
+    std::string out, icons;
+    AddMenu(out, GetMenu(window), "menu");
+    // Each control by where it stands in the client area, with its font; the icons they show.
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const RECT frame = ChildFrame(child);
         LOGFONTA font = {};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
+        AddLine(out, "control %ld,%ld=%s %ld weight %ld charset %d", frame.left, frame.top,
+                font.lfFaceName, font.lfHeight, font.lfWeight, font.lfCharSet);
         const LRESULT icon = SendMessageA(child, STM_GETICON, 0, 0);
-        AddLine(out, "%ld,%ld font %s %ld weight %ld charset %d%s", frame.left, frame.top,
-                font.lfFaceName, font.lfHeight, font.lfWeight, font.lfCharSet,
-                icon == 0                                          ? ""
-                : icon == LPARAM(LoadIconA(nullptr, IDI_QUESTION)) ? " question icon"
-                                                                   : " other icon");
+        icons += icon == 0                                          ? ""
+                 : icon == LPARAM(LoadIconA(nullptr, IDI_QUESTION)) ? "question"
+                                                                    : "other";
     }
+    AddLine(out, "child icons=%s", icons.c_str());
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     WNDCLASSA c = {};
     GetClassInfoA(GetModuleHandleA(nullptr), name, &c);
-    AddLine(out, "class %s style %u extra %d brush %d menu %s application icon %d arrow %d", name,
+    AddLine(out, "class=%s style %u extra %d brush %d menu %s application icon %d arrow %d", name,
             c.style, c.cbClsExtra + c.cbWndExtra, int(INT_PTR(c.hbrBackground)),
             c.lpszMenuName ? c.lpszMenuName : "none",
             c.hIcon == LoadIconA(nullptr, IDI_APPLICATION),
             c.hCursor == LoadCursorA(nullptr, IDC_ARROW));
-    AddLine(out, "small icon %ld big icon %ld", IconSize(window, ICON_SMALL).cx,
+    AddLine(out, "window icons=small %ld big %ld", IconSize(window, ICON_SMALL).cx,
             IconSize(window, ICON_BIG).cx);
     // Written under another name first, so that the test never reads half a report.
     const std::string path = ProbeReportPath(testProcess);

@@ -85,23 +85,23 @@ void ProgramDriver::Type(HWND control, const std::string& text) const {
     }
 }
 
-void ProgramDriver::PasteCount(const std::string& text) const {
-    SendMessageA(CountEdit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void ProgramDriver::SetCountText(const std::string& text) const {
+    Ask(Control(COUNT_EDIT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // Input is handled in the order given, and setting an edit field's text clears its modification
 // flag: a flag set before action and cleared after it shows that action, and all input before it,
 // has been handled.
 std::string ProgramDriver::Changed(HWND field, const std::function<void()>& action) const {
-    SendMessageA(field, EM_SETMODIFY, TRUE, 0);
+    Ask(field, EM_SETMODIFY, TRUE);
     action();
-    if (!WaitUntil([field] { return SendMessageA(field, EM_GETMODIFY, 0, 0) == 0; })) {
+    if (!WaitUntil([field] { return Ask(field, EM_GETMODIFY) == 0; })) {
         throw std::runtime_error("the program did not set the field's text: " + TextOf(field));
     }
     return TextOf(field);
 }
 
-std::string ProgramDriver::Probe(HWND window) const {
+ProbeReport ProgramDriver::Probe(HWND window) const {
     window = window ? window : window_;
     const std::string path = ProbeReportPath(GetCurrentProcessId());
     HMODULE probe = LoadLibraryA((ProgramFolder() + "tessorin_probe.dll").c_str());
@@ -116,7 +116,16 @@ std::string ProgramDriver::Probe(HWND window) const {
     UnhookWindowsHookEx(hook);
     FreeLibrary(probe);
     DeleteFileA(path.c_str());
-    return report.empty() ? "the probe in tessorin.exe did not answer\n" : report;
+    if (report.empty()) {
+        return {{"error", "the probe in tessorin.exe did not answer"}};
+    }
+    ProbeReport lines;
+    for (std::size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos;
+         at = end + 1) {
+        const std::size_t key = report.find('=', at);
+        lines[report.substr(at, key - at)] = report.substr(key + 1, end - key - 1);
+    }
+    return lines;
 }
 
 DWORD ProgramDriver::WaitForExit(DWORD milliseconds) const {

@@ -2,11 +2,15 @@
 #define TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
 
 #include "window_helpers.h"
+#include "window_table.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
+
+using ProbeReport = std::map<std::string, std::string>;
 
 // tessorin.exe started as a user would start it, driven from outside through the Windows API.
 class ProgramDriver {
@@ -24,19 +28,12 @@ class ProgramDriver {
     HWND Window() const { return window_; }
     DWORD ProcessId() const { return process_.info.dwProcessId; }
 
-    // The child control whose top left corner stands at (x, y) of the client area.
+    // The child control whose top left corner stands at (x, y) of the client area; the control
+    // of the window's table by its place there.
     HWND ControlAt(int x, int y) const;
-
-    HWND CountEdit() const { return ControlAt(170, 10); }
-    HWND PasswordEdit() const { return ControlAt(1, 145); }
-    HWND IncrementButton() const { return ControlAt(200, 10); }
-    HWND DecrementButton() const { return ControlAt(200, 22); }
-    HWND GenerateButton() const { return ControlAt(50, 180); }
-    HWND ExitButton() const { return ControlAt(140, 180); }
-    HWND HelpButton() const { return ControlAt(10, 180); }
-    HWND LowerCheck() const { return ControlAt(10, 60); }
-    HWND UpperCheck() const { return ControlAt(10, 82); }
-    HWND DigitCheck() const { return ControlAt(10, 104); }
+    HWND Control(WindowControl which) const {
+        return ControlAt(CONTROLS[which].x, CONTROLS[which].y);
+    }
 
     // Types text into control in place of its text, as a person does (window_helpers.h has the
     // clicks and keys); not yet handled when the call returns.
@@ -46,7 +43,7 @@ class ProgramDriver {
     // paste there, since the field takes digits alone from the keyboard and cuts a paste at its
     // width (letters, signs, bytes above 127, thousands of characters). The session test types
     // and pastes what a person can.
-    void PasteCount(const std::string& text) const;
+    void SetCountText(const std::string& text) const;
 
     // The text of field once action has been handled and has set it (to the same text, perhaps).
     std::string Changed(HWND field, const std::function<void()>& action) const;
@@ -56,18 +53,17 @@ class ProgramDriver {
 
     // The count field's text after a click on button; the password field's after Generate.
     std::string CountAfter(HWND button) const {
-        return Changed(CountEdit(), [&] { click(button); });
+        return Changed(Control(COUNT_EDIT), [&] { click(button); });
     }
     std::string Generate() const {
-        return Changed(PasswordEdit(), [&] { click(GenerateButton()); });
+        return Changed(Control(PASSWORD_EDIT), [&] { click(Control(GENERATE_BUTTON)); });
     }
 
     // What the probe (probe.cpp), placed into the program through a hook on its thread, reads
-    // there of window (by default the main window): its menus, its controls' fonts and icons, its
-    // class and its own icons. Where it does not answer, a line that says so, which fails the
-    // checks of its report rather than throwing: the session test gives back what it changed of
-    // the system, such as the clipboard, only when it runs to its end.
-    std::string Probe(HWND window = nullptr) const;
+    // there of window (by default the main window), by key: its menus, its controls' fonts and
+    // icons, its class and its own icons. Where it does not answer, only the key "error", which
+    // fails every check of its report.
+    ProbeReport Probe(HWND window = nullptr) const;
 
     // Waits for the process to end; its exit code, or STILL_ACTIVE when it did not end in time.
     // Every wait of the driver is stretched by Scaled.
@@ -75,7 +71,7 @@ class ProgramDriver {
 
     // Clicks "Beenden" and waits for the end, as WaitForExit does.
     DWORD Quit() const {
-        ClickOn(ExitButton());
+        ClickOn(Control(EXIT_BUTTON));
         return WaitForExit();
     }
 

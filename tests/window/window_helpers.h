@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,21 @@ inline DWORD Scaled(DWORD milliseconds) {
     const DWORD length = GetEnvironmentVariableA("TESSORIN_WAIT_SCALE", text, sizeof text);
     const int scale = length > 0 && length < sizeof text ? std::atoi(text) : 1;
     return milliseconds * static_cast<DWORD>(scale > 1 ? scale : 1);
+}
+
+// Sends a message to a window, also another program's, and gives its answer, waiting for that
+// five seconds (Scaled) at most: a program that does not answer, because it blocks in a box of its
+// own, say, ends the test at once with an error that names the message, rather than holding up
+// every message after it.
+inline LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, Scaled(5000), &answer)) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%04X", message);
+        throw std::runtime_error("no answer to the message " + std::string(hex) + " within " +
+                                 std::to_string(Scaled(5000) / 1000) + " s");
+    }
+    return static_cast<LRESULT>(answer);
 }
 
 // Asks condition, and while it does not hold, calls step and asks again, for at most five seconds
@@ -156,12 +173,10 @@ inline void ChooseMenuItem(HWND window, WORD menuKey, WORD itemKey) {
 // shorter than 255 bytes, else after asking for its length.
 inline std::string TextOf(HWND window) {
     std::vector<char> text(256);
-    LRESULT length =
-        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length = Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     if (length + 1 >= static_cast<LRESULT>(text.size())) {
-        text.resize(static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)) + 1);
-        length =
-            SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(Ask(window, WM_GETTEXTLENGTH)) + 1);
+        length = Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     }
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
@@ -174,7 +189,7 @@ inline POINT CaptionButton(HWND window, LRESULT hit) {
     const int y =
         frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     int x = frame.right;
-    while (x > frame.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != hit) {
+    while (x > frame.left && Ask(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != hit) {
         --x;
     }
     return {x - 3, y};
@@ -315,7 +330,7 @@ inline HWND ShownBox(const char* caption) {
 
 // Whether a check box is ticked, also in another process.
 inline bool IsChecked(HWND box) {
-    return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Ask(box, BM_GETCHECK) == BST_CHECKED;
 }
 
 // The temporary folder, with its trailing separator.

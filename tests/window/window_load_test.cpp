@@ -70,9 +70,10 @@ bool IsCountBetween(const std::string& text, long lowest, long highest) {
 
 TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
     ProgramDriver program;
-    program.click = [](HWND control) { SendMessageA(control, BM_CLICK, 0, 0); };
+    program.click = [](HWND control) { Ask(control, BM_CLICK); };
     std::mt19937 random(20261208);
-    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
+    HWND boxes[3] = {program.Control(LOWER_CHECK), program.Control(UPPER_CHECK),
+                     program.Control(DIGIT_CHECK)};
     bool ticked[3] = {true, true, true}; // as every click of a box has left it
     Usage before = {};
     int generated = 0;
@@ -82,7 +83,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         }
         const unsigned action = random() % 6;
         switch (action) {
-        case 0: program.PasteCount(RandomCountText(random)); break;
+        case 0: program.SetCountText(RandomCountText(random)); break;
         case 1: {
             const unsigned i = random() % 3;
             program.click(boxes[i]);
@@ -92,13 +93,13 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
         case 2:
         case 3: { // a step up stays within 1 and 99, a step down within 1 and 998
             const bool up = action == 2;
-            const std::string text =
-                program.CountAfter(up ? program.IncrementButton() : program.DecrementButton());
+            const std::string text = program.CountAfter(up ? program.Control(INCREMENT_BUTTON)
+                                                           : program.Control(DECREMENT_BUTTON));
             ASSERT_TRUE(IsCountBetween(text, 1, up ? 99 : 998)) << text;
             break;
         }
         default: {
-            const std::string count = TextOf(program.CountEdit());
+            const std::string count = TextOf(program.Control(COUNT_EDIT));
             const std::string pool = PoolOf({ticked[0], ticked[1], ticked[2]});
             const std::string password = program.Generate();
             ++generated;

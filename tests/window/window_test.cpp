@@ -31,21 +31,23 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     EXPECT_EQ(thread.hwndActive, program.Window()) << "the window is not active as it shows";
     const bool inFront = GetForegroundWindow() == program.Window();
     EXPECT_TRUE(LabelsAppear(program.Window()));
-    const std::string probed = program.Probe();
-    ASSERT_NE(probed.find("class"), std::string::npos) << probed;
-    // Each entry a plain enabled string (flags 0; a popup's show MF_POPUP and its number of
-    // items), the access keys marked by "&". Redrawn whole on any change of size, the button face
-    // behind everything, the application icon where the window has none of its own, the arrow
-    // cursor, and the small icon 48 pixels wide.
-    const std::string window = "&Datei flags 0x210 id -1\n"
-                               "  &Generieren flags 0 id 101\n"
-                               "  E&xit flags 0 id 102\n"
-                               "&Hilfe flags 0x110 id -1\n"
-                               "  &Hilfe flags 0 id 103\n"
-                               "class Tessorin style 3 extra 0 brush 16 menu none application icon "
-                               "1 arrow 1\nsmall icon 48 big icon 0\n";
-    EXPECT_EQ(probed.substr(0, probed.find("170,10")) + probed.substr(probed.find("class")),
-              window);
+    // Each menu entry a plain enabled string (type and state 0), the access keys marked by "&";
+    // eleven controls at their places in their fonts, none with an icon. Redrawn whole on any
+    // change of size, the button face behind everything, the application icon where the window has
+    // none of its own, the arrow cursor, and the small icon 48 pixels wide.
+    ProbeReport expected = {
+        {"menu 0", "&Datei type 0 state 0 items 2"},
+        {"menu 0.0", "&Generieren type 0 state 0 id 101"},
+        {"menu 0.1", "E&xit type 0 state 0 id 102"},
+        {"menu 1", "&Hilfe type 0 state 0 items 1"},
+        {"menu 1.0", "&Hilfe type 0 state 0 id 103"},
+        {"child icons", ""},
+        {"class", "Tessorin style 3 extra 0 brush 16 menu none application icon 1 arrow 1"},
+        {"window icons", "small 48 big 0"}};
+    for (const ControlSpec& e : CONTROLS) {
+        expected["control " + std::to_string(e.x) + "," + std::to_string(e.y)] = e.font;
+    }
+    EXPECT_EQ(program.Probe(), expected);
     RECT frame;
     GetWindowRect(program.Window(), &frame);
     // Centred on the screen as the test reads it, to the pixel (840, 410 on the 1920 x 1080 display
@@ -58,35 +60,7 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
     // overlapped window, the edge to its frame, and showing it makes it visible.
     EXPECT_EQ(GetWindowLongA(program.Window(), GWL_STYLE), 0x14CA0000);
     EXPECT_EQ(GetWindowLongA(program.Window(), GWL_EXSTYLE), WS_EX_WINDOWEDGE);
-    struct Expected {
-        int x, y, width, height;
-        const char* className;
-        const char* text;
-        LONG style;
-        int id;
-        bool ticked;
-        const char* font; // what the probe reads of the font: face, height, weight, character set
-    };
-    const char* label = "Times New Roman 19 weight 0 charset 0";
-    const Expected controls[] = {
-        {170, 10, 30, 24, "Edit", "8", 0x50802000, 30, false, label},
-        {1, 145, 231, 24, "Edit", "", 0x50800880, 30, false, label},
-        {200, 10, 10, 12, "Button", "+", 0x50000000, 0, false, "Arial 15 weight 0 charset 0"},
-        {200, 22, 10, 12, "Button", "-", 0x50000000, 0, false, "Arial 15 weight 0 charset 0"},
-        {50, 180, 80, 22, "Button", "Generieren", 0x50000000, 0, false, label},
-        {140, 180, 80, 22, "Button", "Beenden", 0x50000000, 0, false, label},
-        {10, 180, 20, 22, "Button", "?", 0x50000000, 0, false, label},
-        {5, 38, 225, 85, "Button", "Verwendbare Zeichen", 0x50020027, 0, false, label},
-        {10, 60, 12, 12, "Button", "", 0x50020003, 0, true, label},
-        {10, 82, 12, 12, "Button", "", 0x50020003, 0, true, label},
-        {10, 104, 12, 12, "Button", "", 0x50020003, 0, true, label},
-    };
-    int children = 0;
-    for (HWND c = GetWindow(program.Window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        ++children;
-    }
-    EXPECT_EQ(children, 11);
-    for (const Expected& e : controls) {
+    for (const ControlSpec& e : CONTROLS) {
         HWND control = program.ControlAt(e.x, e.y);
         ASSERT_NE(control, nullptr) << e.x << "," << e.y;
         GetWindowRect(control, &frame);
@@ -104,8 +78,6 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & ~border, e.style & ~border) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), 0) << e.text;
         EXPECT_EQ(GetWindowLongA(control, GWL_ID), e.id) << e.text;
-        const std::string at = std::to_string(e.x) + "," + std::to_string(e.y) + " font ";
-        EXPECT_NE(probed.find("\n" + at + e.font + "\n"), std::string::npos) << at << probed;
         if (e.id == 30 && DisplayScale() == 100) { // the screen is read unscaled
             HDC screen = GetDC(nullptr);
             for (const POINT& p :
@@ -147,12 +119,13 @@ TEST(Steps, ReadTheFirstThreeCharactersOfTheCountAndStayWithinItsBounds) {
         {"\xE4\xF6", 0, "1", "1"},
     };
     for (const auto& c : cases) {
-        program.PasteCount(c.text);
+        program.SetCountText(c.text);
         EXPECT_EQ(program.Generate().size(), c.length) << c.text;
-        EXPECT_EQ(TextOf(program.CountEdit()), c.text) << "Generate leaves the count's text";
-        EXPECT_EQ(program.CountAfter(program.IncrementButton()), c.up) << c.text;
-        program.PasteCount(c.text);
-        EXPECT_EQ(program.CountAfter(program.DecrementButton()), c.down) << c.text;
+        EXPECT_EQ(TextOf(program.Control(COUNT_EDIT)), c.text)
+            << "Generate leaves the count's text";
+        EXPECT_EQ(program.CountAfter(program.Control(INCREMENT_BUTTON)), c.up) << c.text;
+        program.SetCountText(c.text);
+        EXPECT_EQ(program.CountAfter(program.Control(DECREMENT_BUTTON)), c.down) << c.text;
     }
 }
 
@@ -168,11 +141,12 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     const ClipboardKeeper person; // what the clipboard held, given back however the test ends
     const ScratchFolder folder("tessorin-empty-folder");
     ProgramDriver program(folder.path);
-    HWND window = program.Window(), countField = program.CountEdit();
-    HWND password = program.PasswordEdit(), generate = program.GenerateButton();
-    HWND boxes[3] = {program.LowerCheck(), program.UpperCheck(), program.DigitCheck()};
+    HWND window = program.Window(), countField = program.Control(COUNT_EDIT);
+    HWND password = program.Control(PASSWORD_EDIT), generate = program.Control(GENERATE_BUTTON);
+    HWND boxes[3] = {program.Control(LOWER_CHECK), program.Control(UPPER_CHECK),
+                     program.Control(DIGIT_CHECK)};
     const std::string sets[3] = {LOWER, UPPER, DIGITS};
-    EXPECT_NE(program.Probe().find("\nsmall icon 0 big icon 0\n"), std::string::npos);
+    EXPECT_EQ(program.Probe()["window icons"], "small 0 big 0");
     // Another program's window, over the upper half of this one, labels and count field included.
     RECT frame;
     GetWindowRect(window, &frame);
@@ -197,7 +171,7 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     const auto answer = [&](WORD key) {
         HWND box = ShownBox("Hilfe");
         help += BoxTexts(box) + (GetWindow(box, GW_OWNER) == window ? " owned" : " not owned") +
-                (program.Probe(box).find(" question icon\n") != std::string::npos ? ", ?\n" : "\n");
+                (program.Probe(box)["child icons"] == "question" ? ", ?\n" : "\n");
         key == IDOK ? ClickOn(GetDlgItem(box, IDOK)) : PressKeys(box, {key});
     };
     // What Windows sends every window at a change of settings, display, fonts, time or theme,
@@ -205,7 +179,7 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     const auto broadcast = [window] {
         for (UINT m : {WM_SETTINGCHANGE, WM_DISPLAYCHANGE, WM_FONTCHANGE, WM_TIMECHANGE,
                        WM_THEMECHANGED, WM_POWERBROADCAST}) {
-            SendMessageA(window, m, m == WM_POWERBROADCAST ? PBT_APMRESUMEAUTOMATIC : 0, 0);
+            Ask(window, m, m == WM_POWERBROADCAST ? PBT_APMRESUMEAUTOMATIC : 0);
         }
     };
     const auto click = [](HWND control) { return [control] { ClickOn(control); }; };
@@ -223,8 +197,8 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
     std::vector<Step> steps = {
         {"Generieren", click(generate), "8", "111", 8},
         {"Generieren again", click(generate), "8", "111", 8},
-        {"+", click(program.IncrementButton()), "9", "111", -1},
-        {"-", click(program.DecrementButton()), "8", "111", -1},
+        {"+", click(program.Control(INCREMENT_BUTTON)), "9", "111", -1},
+        {"-", click(program.Control(DECREMENT_BUTTON)), "8", "111", -1},
         {"digits typed, letters refused", [&] { program.Type(countField, "1x-.e+&2"); }, "12",
          "111", -1},
         {"Backspace", press(countField, {VK_END, VK_BACK}), "1", "111", -1},
@@ -240,8 +214,8 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
          -1},
         {"Ziffern unticked", click(boxes[2]), "4", "110", -1},
         {"menu Generieren", [&] { ChooseMenuItem(window, 'D', 'G'); }, "4", "110", 4},
-        {"help by button, Enter", [&] { ClickOn(program.HelpButton()), answer(VK_RETURN); }, "4",
-         "110", -1},
+        {"help by button, Enter", [&] { ClickOn(program.Control(HELP_BUTTON)), answer(VK_RETURN); },
+         "4", "110", -1},
         {"help by menu, OK clicked", [&] { ChooseMenuItem(window, 'H', 'H'), answer(IDOK); }, "4",
          "110", -1},
         {"minimise box", [&] { ClickAt(window, CaptionButton(window, HTREDUCE)); }, "4",
@@ -318,7 +292,7 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         sequence = GetClipboardSequenceNumber();
         // The clipboard's updates that the listener was told of, until the program has answered a
         // message sent after the step: one for each copy, whether the program or the test made it.
-        SendMessageA(window, WM_NULL, 0, 0);
+        Ask(window, WM_NULL);
         MSG update;
         int updates = 0;
         while (PeekMessageA(&update, other, WM_CLIPBOARDUPDATE, WM_CLIPBOARDUPDATE, PM_REMOVE)) {
@@ -341,8 +315,8 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
                              "\"Generieren\". Das Passwort wird erstellt|OK| owned, ?\n";
     EXPECT_EQ(help, text + text) << "the help box, by button and by menu";
     // The session's end: the program lets it end and, until Windows ends it, stays as it was.
-    EXPECT_NE(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
-    SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(Ask(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    Ask(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(TextOf(password), shown);
     EXPECT_EQ(program.Quit(), 0u);
     EXPECT_TRUE(std::filesystem::is_empty(folder.path))
@@ -373,10 +347,10 @@ TEST(Closing, EveryRouteEndsTheProgramWithExitCodeZero) {
         if (minimised) {
             OpenIcon(program.Window());
         }
-        EXPECT_EQ(TextOf(program.CountEdit()), "8");
+        EXPECT_EQ(TextOf(program.Control(COUNT_EDIT)), "8");
         if (name == "Beenden") {
             EXPECT_EQ(program.Generate().size(), 8u);
-            ClickOn(program.ExitButton());
+            ClickOn(program.Control(EXIT_BUTTON));
         } else if (name == "menu Exit") {
             ChooseMenuItem(program.Window(), 'D', 'X');
         } else if (name == "close box") {
@@ -402,8 +376,8 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
     std::string passwords[2];
     for (ProgramDriver* program : {&first, &second}) {
         program->AwaitWindow();
-        program->click = [](HWND button) { SendMessageA(button, BM_CLICK, 0, 0); };
-        program->PasteCount("99");
+        program->click = [](HWND button) { Ask(button, BM_CLICK); };
+        program->SetCountText("99");
         ASSERT_EQ((passwords[program == &second] = program->Generate()).size(), 99u);
     }
     EXPECT_NE(passwords[0], passwords[1]);
