@@ -2,7 +2,7 @@
 // yardstick, so that the ratio is what our own code costs), and for information against a window
 // with eleven plain controls and the bare window: from process creation until the main window is
 // visible and answers WM_GETTEXT. The four are started in turn, 17 times each.
-#include "window_helpers.h"
+#include "files.h"
 
 #include <windows.h>
 

@@ -2,7 +2,8 @@
 #define TESSORIN_TESTS_WINDOW_LABEL_PIXELS_H
 
 #include "app/selected_object.h"
-#include "window_helpers.h"
+#include "waiting.h"
+#include "window_reading.h"
 #include "window_table.h"
 
 #include <gtest/gtest.h>

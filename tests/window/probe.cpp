@@ -4,7 +4,8 @@
 // fonts, the window's class and its icons, and a message box's icon. Asked by the message
 // "TessorinProbe" with the test's process id, it writes them as lines KEY=VALUE to
 // tessorin-probe-ID.txt in the temporary folder.
-#include "window_helpers.h"
+#include "files.h"
+#include "window_reading.h"
 
 #include <windows.h>
 

@@ -1,7 +1,9 @@
 #ifndef TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
 #define TESSORIN_TESTS_WINDOW_PROGRAM_DRIVER_H
 
-#include "window_helpers.h"
+#include "files.h"
+#include "input.h"
+#include "window_reading.h"
 #include "window_table.h"
 
 #include <windows.h>
@@ -35,8 +37,8 @@ class ProgramDriver {
         return ControlAt(CONTROLS[which].x, CONTROLS[which].y);
     }
 
-    // Types text into control in place of its text, as a person does (window_helpers.h has the
-    // clicks and keys); not yet handled when the call returns.
+    // Types text into control in place of its text, as a person does (input.h has the clicks
+    // and keys); not yet handled when the call returns.
     void Type(HWND control, const std::string& text) const;
 
     // Replaces the count field's text by WM_SETTEXT: for texts that a person can neither type nor

@@ -5,8 +5,9 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "class_sets.h"
+#include "files.h"
 #include "standard_engine.h"
-#include "window_helpers.h"
+#include "window_reading.h"
 
 #include <gtest/gtest.h>
 

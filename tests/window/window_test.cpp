@@ -2,6 +2,7 @@
 #include "class_sets.h"
 #include "label_pixels.h"
 #include "program_driver.h"
+#include "system_state.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -167,12 +168,18 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
             painted = change && !UnderWine() ? face ^ 0x3F3F3F : face;
         };
     };
-    std::string help; // the help box's texts and icon, each time it shows
-    const auto answer = [&](WORD key) {
-        HWND box = ShownBox("Hilfe");
-        help += BoxTexts(box) + (GetWindow(box, GW_OWNER) == window ? " owned" : " not owned") +
-                (program.Probe(box)["child icons"] == "question" ? ", ?\n" : "\n");
-        key == IDOK ? ClickOn(GetDlgItem(box, IDOK)) : PressKeys(box, {key});
+    std::string help;                   // the help box's texts and icon, each time it shows
+    const auto answer = [&](WORD key) { // by a click on OK, or by a key
+        return [&, key] {
+            HWND box = ShownBox("Hilfe");
+            help += BoxTexts(box) + (GetWindow(box, GW_OWNER) == window ? " owned" : " not owned") +
+                    (program.Probe(box)["child icons"] == "question" ? ", ?\n" : "\n");
+            if (key == IDOK) {
+                ClickOn(GetDlgItem(box, IDOK));
+            } else {
+                PressKeys(box, {key});
+            }
+        };
     };
     // What Windows sends every window at a change of settings, display, fonts, time or theme,
     // and at the return from standby.
@@ -183,8 +190,15 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         }
     };
     const auto click = [](HWND control) { return [control] { ClickOn(control); }; };
-    const auto press = [](HWND target, std::vector<WORD> keys) {
-        return [=] { PressKeys(target, keys); };
+    const auto press = [](HWND target, std::vector<WORD> keys, WORD modifier = 0) {
+        return [=] { PressKeys(target, keys, modifier); };
+    };
+    const auto inTurn = [](std::vector<std::function<void()>> actions) {
+        return [actions] {
+            for (const auto& act : actions) {
+                act();
+            }
+        };
     };
     struct Step {
         const char* name;
@@ -214,15 +228,15 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
          -1},
         {"Ziffern unticked", click(boxes[2]), "4", "110", -1},
         {"menu Generieren", [&] { ChooseMenuItem(window, 'D', 'G'); }, "4", "110", 4},
-        {"help by button, Enter", [&] { ClickOn(program.Control(HELP_BUTTON)), answer(VK_RETURN); },
+        {"help by button, Enter", inTurn({click(program.Control(HELP_BUTTON)), answer(VK_RETURN)}),
          "4", "110", -1},
-        {"help by menu, OK clicked", [&] { ChooseMenuItem(window, 'H', 'H'), answer(IDOK); }, "4",
-         "110", -1},
+        {"help by menu, OK clicked",
+         inTurn({[&] { ChooseMenuItem(window, 'H', 'H'); }, answer(IDOK)}), "4", "110", -1},
         {"minimise box", [&] { ClickAt(window, CaptionButton(window, HTREDUCE)); }, "4",
          "110 iconic", -1},
         // The system menu opens with its first item, the one that restores, chosen.
         {"Alt+Space, Enter", [&] { ChooseMenuItem(window, VK_SPACE, VK_RETURN); }, "4", "110", -1},
-        {"another window and back", [&] { ClickOn(other), ClickOn(password); }, "4", "110", -1},
+        {"another window and back", inTurn({click(other), click(password)}), "4", "110", -1},
         {"the system's colours changed", colour(true), "4", "110", -1},
         {"the system's messages", broadcast, "4", "110", -1},
         {"the colours back", colour(false), "4", "110", -1},
@@ -238,17 +252,14 @@ TEST(Session, EveryStepChangesWhatItShouldAndNothingElse) {
         }
         steps.push_back({"Generieren", click(generate), "99", ticks, wanted == "000" ? 0 : 99});
     }
-    steps.push_back({"count selected, Ctrl+C",
-                     [&] {
-                         ClickOn(countField);
-                         PressKeys(countField, {VK_END});
-                         PressKeys(countField, {VK_HOME}, VK_SHIFT);
-                         PressKeys(countField, {'C'}, VK_CONTROL);
-                     },
-                     "99", "100 clipboard: count", -1});
+    steps.push_back(
+        {"count selected, Ctrl+C",
+         inTurn({click(countField), press(countField, {VK_END}),
+                 press(countField, {VK_HOME}, VK_SHIFT), press(countField, {'C'}, VK_CONTROL)}),
+         "99", "100 clipboard: count", -1});
     steps.push_back({"double click, Ctrl+C",
-                     [&] { ClickOn(password, 2), PressKeys(password, {'C'}, VK_CONTROL); }, "99",
-                     "100 clipboard: password, marked", -1});
+                     inTurn({[&] { ClickOn(password, 2); }, press(password, {'C'}, VK_CONTROL)}),
+                     "99", "100 clipboard: password, marked", -1});
     std::string counted, state, shown, pool;
     DWORD sequence = GetClipboardSequenceNumber();
     for (const Step& step : steps) {
