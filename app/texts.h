@@ -3,10 +3,10 @@
 
 // Texts of the program in Windows-1252 that more than one place uses or that need escapes: the
 // title, the start error, the help box's caption and text and the label with a sharp s; and two
-// names that are no texts to read, the window class's and the icon file's. The controls' and the other
-// labels' texts stand in main_window.cpp's tables, the menus' in menu_bar.cpp. Letters beyond ASCII
-// are written as escapes, so that the bytes do not depend on the encoding of this file; a literal
-// is split where a letter follows an escape.
+// names that are no texts to read, the window class's and the icon file's. The controls' and the
+// other labels' texts stand in main_window.cpp's tables, the menus' in menu_bar.cpp. Letters beyond
+// ASCII are written as escapes, so that the bytes do not depend on the encoding of this file; a
+// literal is split where a letter follows an escape.
 
 inline constexpr char APP_TITLE[] = "Tessorin";
 inline constexpr char CLASS_NAME[] = "Tessorin";
