@@ -28,6 +28,12 @@ crash='--gtest_also_run_disabled_tests --gtest_filter=Printer.DISABLED_EndsAsACr
 programs='core_tests real_exactness_tests window_inside_tests window_tests'
 scale=$("$wine_run" "$bits" --wait-scale)
 source "$scripts/wine-env" "$bits"
+# Where this Wine cannot run, skipped or failed as scripts/wine-run has it, before anything starts.
+if reason=$(wine_unavailable); then
+    wine_may_be_missing && { echo "skipped: $reason"; exit 77; }
+    echo "failed: $reason"
+    exit 1
+fi
 # 32-bit programs in a 64-bit prefix run under WoW64, as on 64-bit Windows.
 wow64=no
 [ "$bits$WINEARCH" != 32win64 ] || wow64=yes

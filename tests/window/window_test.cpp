@@ -395,6 +395,7 @@ TEST(StartUp, TwoProgramsStartedTogetherMakeDifferentPasswords) {
 // beside it as Explorer starts it on a double click, from another folder, and then holds the
 // clipboard to be as it was, byte for byte and no format more, however the kit's tests ended.
 TEST(Kit, DISABLED_StartedByADoubleClickGivesTheClipboardBack) {
+    const ClipboardKeeper own; // what was there before this test's own clipboard
     BITMAPINFOHEADER pixel = {sizeof pixel, 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
     DROPFILES files = {sizeof files, {}, FALSE, FALSE};
     WriteClipboard({
