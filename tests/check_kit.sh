@@ -17,7 +17,7 @@
 # - as a script calls it, with the window's opening test alone, in the prefix set to 144 DPI (150 %)
 #   for this run (Wine reads it when a program starts; the value is taken away again afterwards):
 #   "ALL PASSED", with the opening test skipped and naming the scale.
-# The prefix's temporary folder must hold afterwards what it held before. Exits with 77 where this
+# The prefix's temporary folder must hold no new entry afterwards. Exits with 77 where this
 # Wine cannot run, as scripts/wine-run does.
 set -euo pipefail
 kit=$1 version=$2 work=$3 bits=$4
