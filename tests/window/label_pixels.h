@@ -83,8 +83,8 @@ inline std::string MissingLabels(HWND window, COLORREF face, COLORREF ink) {
 
 // Waits until window shows its labels in the text colour on the face colour (by default the
 // system's button text and face, as this process sees them); a failure names those missing. On a
-// scaled display the system stretches the window while the screen is read unscaled, so there the
-// pixels are not compared (the window's opening test reports it).
+// scaled display the system stretches the window while the screen is read unscaled, so there, and
+// where the scale cannot be read, the pixels are not compared (the window's opening test says so).
 inline testing::AssertionResult LabelsAppear(HWND window,
                                              COLORREF face = GetSysColor(COLOR_BTNFACE),
                                              COLORREF ink = GetSysColor(COLOR_BTNTEXT)) {

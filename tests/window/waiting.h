@@ -19,14 +19,14 @@ inline bool UnderWine() {
 
 // The display's scale in percent as a DPI-aware thread reads it: Windows tells a program that is
 // not aware, as these tests and tessorin.exe are, 100 % and stretches its windows. The thread is
-// aware only for the reading. 100 where Windows has no such threads (before Windows 10, version
-// 1607).
+// aware only for the reading. 0 where Windows has no such threads (before Windows 10, version
+// 1607): there the scale cannot be read from here, and an unaware reading of 100 proves nothing.
 inline int DisplayScale() {
     using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
     const auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
     if (set == nullptr) {
-        return 100;
+        return 0;
     }
     const DPI_AWARENESS_CONTEXT before = set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
     HDC screen = GetDC(nullptr);
