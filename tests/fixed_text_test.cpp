@@ -22,30 +22,26 @@ FixedText FilledWith(char c) {
     return buffer;
 }
 
-TEST(FixedText, AssignKeepsTheFirst99CharactersAndZerosTheRest) {
-    FixedText buffer = FilledWith('#');
+// Assigning the empty text or wiping leaves a buffer of zeros alone (ExpectWellFormed).
+TEST(FixedText, AssignKeepsTheFirst99CharactersAndZerosTheRestAsWipingDoes) {
+    FixedText buffer = FilledWith('#'), assigned = FilledWith('#'), wiped = FilledWith('s');
     const std::string source = std::string(98, 'a') + "yz" + std::string(50, 'a');
     AssignFixed(buffer, source);
     EXPECT_EQ(std::string_view(buffer), source.substr(0, 99));
     ExpectWellFormed(buffer);
-
     AssignFixed(buffer, "short");
     EXPECT_EQ(std::string_view(buffer), "short");
     ExpectWellFormed(buffer);
-}
-
-// An empty buffer is all zeros (ExpectWellFormed).
-TEST(FixedText, AssigningTheEmptyTextOrWipingZerosAllBytes) {
-    FixedText assigned = FilledWith('#'), wiped = FilledWith('s');
     AssignFixed(assigned, "");
     WipeFixed(wiped);
-    for (const FixedText& buffer : {assigned, wiped}) {
-        EXPECT_EQ(TextLength(buffer), 0);
-        ExpectWellFormed(buffer);
+    for (const FixedText& empty : {assigned, wiped}) {
+        EXPECT_EQ(TextLength(empty), 0);
+        ExpectWellFormed(empty);
     }
 }
 
-TEST(FixedText, AppendStopsAt99AndLaterAppendsChangeNothing) {
+// Appends stop at 99 characters, later ones change nothing, and a long text is cut at the end.
+TEST(FixedText, AppendStopsAt99AndCutsALongTextAtTheEndOfTheBuffer) {
     FixedText buffer;
     for (int i = 0; i < 123; ++i) {
         AppendFixed(buffer, std::string(1, static_cast<char>('A' + i % 26)));
@@ -55,10 +51,6 @@ TEST(FixedText, AppendStopsAt99AndLaterAppendsChangeNothing) {
     ASSERT_EQ(text.size(), 99u);
     EXPECT_EQ(text.substr(0, 3), "ABC");
     EXPECT_EQ(text[98], 'A' + 98 % 26);
-}
-
-TEST(FixedText, AppendCutsALongTextAtTheEndOfTheBufferAndTheEmptyTextChangesNothing) {
-    FixedText buffer;
     AssignFixed(buffer, std::string(95, 'x'));
     AppendFixed(buffer, "123456789");
     EXPECT_EQ(std::string_view(buffer), std::string(95, 'x') + "1234");
@@ -68,26 +60,20 @@ TEST(FixedText, AppendCutsALongTextAtTheEndOfTheBufferAndTheEmptyTextChangesNoth
     EXPECT_EQ(std::string_view(buffer), "abc") << "appending the empty text changes nothing";
 }
 
-TEST(FixedText, ABufferWithoutTerminatorReadsAs99CharactersAndAppendRepairsIt) {
+// A text, in a source or a buffer, ends at its first zero byte; a buffer without one reads as 99
+// characters, and an append repairs it.
+TEST(FixedText, TextsEndAtTheirFirstZeroByteAndABufferWithoutOneAt99) {
     FixedText buffer = FilledWith('q');
     EXPECT_EQ(TextLength(buffer), 99);
     AppendFixed(buffer, "z");
     EXPECT_EQ(std::string_view(buffer), std::string(99, 'q'));
     ExpectWellFormed(buffer);
-}
-
-TEST(FixedText, ASourceCountsOnlyUpToItsFirstZeroByte) {
-    FixedText buffer = FilledWith('#');
     AssignFixed(buffer, std::string_view("ab\0cd", 5));
     EXPECT_EQ(std::string_view(buffer), "ab");
     ExpectWellFormed(buffer);
     AppendFixed(buffer, std::string_view("x\0yz", 4));
     EXPECT_EQ(std::string_view(buffer), "abx");
     ExpectWellFormed(buffer);
-}
-
-TEST(FixedText, ABufferCountsOnlyTheBytesBeforeItsFirstZero) {
-    FixedText buffer;
     AssignFixed(buffer, "abcdef");
     buffer.bytes[3] = '\0';
     EXPECT_EQ(TextLength(buffer), 3);

@@ -53,7 +53,7 @@ TEST(RandomSource, OutputsMatchTheStandardMt19937FromTheSameWords) {
     }
 }
 
-TEST(RandomSource, SeedsAreTruncatedTowardZeroWhateverTheRoundingMode) {
+TEST(RandomSource, SeedsAreTruncatedTowardZeroAndKeepTheirLow32Bits) {
     InEveryRoundingMode([](int mode) {
         SeedRandom(12345.9);
         EXPECT_EQ(randomState.words[0], 12345u) << mode;
@@ -65,9 +65,7 @@ TEST(RandomSource, SeedsAreTruncatedTowardZeroWhateverTheRoundingMode) {
     EXPECT_EQ(NextOutput(), 214456958u);
     EXPECT_EQ(NextOutput(), 1679725369u);
     EXPECT_EQ(NextOutput(), 1766403005u);
-}
-
-TEST(RandomSource, SeedsKeepTheirLow32BitsAndOutOfRangeSeedsActAsZero) {
+    // Whole seeds keep their low 32 bits; those out of range act as zero.
     SeedRandom(4294967296.0 + 5);
     EXPECT_EQ(randomState.words[0], 5u);
     SeedRandom(-4294967296.0 * 3);
@@ -133,13 +131,20 @@ struct FakeClock {
     static ClockSource Source() {
         frequencyQueries = counterReadings = 0;
         counterWorks = true;
-        return {[] { return ++frequencyQueries, frequency; },
-                [](int64_t& count) { return ++counterReadings, count = counter, counterWorks; },
-                [] { return ticks; }};
+        const auto readFrequency = [] {
+            ++frequencyQueries;
+            return frequency;
+        };
+        const auto readCounter = [](int64_t& count) {
+            ++counterReadings;
+            count = counter;
+            return counterWorks;
+        };
+        return {readFrequency, readCounter, [] { return ticks; }};
     }
 };
 
-TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
+TEST(TimerSeconds, PrefersTheCounterAsksItsFrequencyOnceAndFallsBackToTheTickCount) {
     FakeClock::frequency = 1000;
     FakeClock::counter = 5000;
     const ClockSource clock = FakeClock::Source();
@@ -161,20 +166,18 @@ TEST(TimerSeconds, PrefersThePerformanceCounterAndAsksItsFrequencyOnce) {
     FakeClock::counterWorks = true;
     EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
     EXPECT_EQ(FakeClock::counterReadings, 3);
-}
 
-TEST(TimerSeconds, FallsBackToTheTickCountForGoodWhenThereIsNoCounter) {
+    // Where there is no counter, the tick count for good, also once its 32 bits wrap.
     FakeClock::frequency = 0;
-    FakeClock::ticks = 90061500;
-    const ClockSource clock = FakeClock::Source();
-    TimerState timer;
-    EXPECT_EQ(ReadClockSeconds(timer, clock), 90061.5);
-    EXPECT_EQ(timer.clock, TimerClock::TickCount);
+    const ClockSource noCounter = FakeClock::Source();
+    TimerState ticking;
+    EXPECT_EQ(ReadClockSeconds(ticking, noCounter), 90061.5);
+    EXPECT_EQ(ticking.clock, TimerClock::TickCount);
     FakeClock::frequency = 1000;
     FakeClock::ticks = 0xFFFFFFFFu;
-    EXPECT_DOUBLE_EQ(ReadClockSeconds(timer, clock), 4294967.295);
-    FakeClock::ticks = 0xFFFFFFFFu + 1001u; // the 32-bit count has wrapped
-    EXPECT_EQ(ReadClockSeconds(timer, clock), 1.0);
+    EXPECT_DOUBLE_EQ(ReadClockSeconds(ticking, noCounter), 4294967.295);
+    FakeClock::ticks = 0xFFFFFFFFu + 1001u;
+    EXPECT_EQ(ReadClockSeconds(ticking, noCounter), 1.0);
     EXPECT_EQ(FakeClock::frequencyQueries, 1);
     EXPECT_EQ(FakeClock::counterReadings, 0);
 }
