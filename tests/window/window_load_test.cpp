@@ -110,10 +110,7 @@ TEST(Load, ThousandsOfCommandsKeepThePasswordsRightAndTheProgramFlat) {
             ASSERT_EQ(password.find_first_not_of(pool), std::string::npos) << password;
         }
         }
-        DWORD_PTR result;
-        ASSERT_NE(SendMessageTimeoutA(program.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                      Scaled(5000), &result),
-                  0)
+        ASSERT_NO_THROW(Ask(program.Window(), WM_NULL))
             << "the program stopped answering at command " << command;
     }
     const Usage after = UsageOf(program.ProcessId());
