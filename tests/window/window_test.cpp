@@ -94,7 +94,7 @@ TEST(Window, OpensCentredWithItsFixedSizeStyleAndElevenControls) {
                                                   "scale (Windows 10 can from version 1607)")
                                     : "the display is scaled to " + std::to_string(scale) + " %")
                      << ": the labels' pixels were not compared in any test"
-                     << (scale == 0 ? "" : " (they are at 100 %)");
+                     << (scale == 0 ? "" : " (they are compared at 100 %)");
     }
     if (!inFront) {
         GTEST_SKIP() << "Windows did not put the program's window in front as it showed: the "
